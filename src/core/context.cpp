@@ -1,0 +1,56 @@
+#include "core/context.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <chrono>
+
+namespace core {
+
+std::mt19937_64& Random() {
+  static std::mt19937_64 generator;
+  return generator;
+}
+
+Result<std::unique_ptr<Context>> Init(config::Config* cfg) {
+  Random().seed(static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(
+          std::chrono::system_clock::now().time_since_epoch())
+          .count()));
+
+  SDL_SetMainReady();
+  if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK |
+               SDL_INIT_HAPTIC | SDL_INIT_GAMECONTROLLER | SDL_INIT_EVENTS) != 0)
+    return Fail(SDL_GetError());
+
+  auto ctx = std::make_unique<Context>();
+  // The order matters: video writes the real window size into cfg before the modules
+  // that follow copy it.
+  TRY_ASSIGN(ctx->video, video::Init(*cfg), "Cannot init Video context: ");
+  ctx->time = time::Init();
+  ctx->time->Reset();
+  return ctx;
+}
+
+void Context::Sync() {
+  time->Sync();
+  video->Sync(time->ticks);
+}
+
+void Context::Stop() {}
+
+void Context::Clean() { video->Clean(); }
+
+void Context::Drop() {
+  video->Drop();
+  SDL_Quit();
+}
+
+int Context::FontHeight(video::Font font) const {
+  if (font < 0 || font >= static_cast<int>(video->fonts.size())) return 0;
+  return TTF_FontHeight(video->fonts[static_cast<std::size_t>(font)]);
+}
+
+std::int64_t Context::GetTime() const { return time->Get(); }
+
+}  // namespace core
