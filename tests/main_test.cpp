@@ -5,10 +5,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "support/temp_dir.h"
 
 namespace {
+
+// Settings that start the engine headless.
+const char* runnable = R"({"XRes":64,"YRes":48,"Framerate":60,"Mute":true,"Lang":"eng"})";
 
 struct Outcome {
   std::string out;
@@ -30,6 +35,7 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
     const char* config;  // null: no settings file
     std::string line;    // the line, or its start when `whole` is false
     bool whole;
+    std::vector<std::pair<std::string, std::string>> files = {};  // more files to write
   };
   const Case cases[] = {
       {nullptr,
@@ -49,10 +55,21 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
        "Error: Cannot init Context: Cannot init Video context: Invalid setting Framerate: 0 (it "
        "must be at least 1 frame per second)\n",
        true},
+      {runnable,
+       std::string("Error: Cannot init Context: Cannot init Language context: Cannot load native "
+                   "language names from 'langs/natives.json': Cannot read json: ") +
+           std::strerror(ENOENT) + "\n",
+       true},
+      {runnable,
+       "Error: Cannot init Context: Cannot init Language context: Cannot open 'langs/eng' with "
+       "requested (and default) locales\n",
+       true,
+       {{"langs/natives.json", R"({"eng":"English"})"}}},
   };
   for (const auto& c : cases) {
     testsupport::TempDir dir(false);
     if (c.config) dir.Write("config.json", c.config);
+    for (const auto& [name, bytes] : c.files) dir.Write(name, bytes);
     Outcome o = runIn(dir.Path());
     EXPECT_EQ(o.status, 1) << o.out;
     if (c.whole) {
@@ -66,7 +83,9 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
 
 TEST(Program, RunsAndEndsNormally) {
   testsupport::TempDir dir(false);
-  dir.Write("config.json", R"({"XRes":64,"YRes":48,"Framerate":60,"Mute":true,"Lang":"eng"})");
+  dir.Write("config.json", runnable);
+  dir.Write("langs/natives.json", R"({"eng":"English"})");
+  dir.Write("langs/eng/intro.json", "{}");
   Outcome o = runIn(dir.Path());
   EXPECT_EQ(o.out, "");
   EXPECT_EQ(o.status, 0);
