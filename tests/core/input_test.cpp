@@ -33,29 +33,30 @@ class Input : public testing::Test {
   }
 
   static void push(SDL_Event e) { ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError(); }
-  static void key(int scancode, Uint32 type = SDL_KEYDOWN, Uint8 repeat = 0) {
+  static SDL_Event event(Uint32 type) {
     SDL_Event e{};
     e.type = type;
+    return e;
+  }
+  static void key(int scancode, Uint32 type = SDL_KEYDOWN, Uint8 repeat = 0) {
+    SDL_Event e = event(type);
     e.key.keysym.scancode = static_cast<SDL_Scancode>(scancode);
     e.key.repeat = repeat;
     push(e);
   }
   static void button(Uint8 sdlButton, Uint32 type = SDL_MOUSEBUTTONDOWN) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e = event(type);
     e.button.button = sdlButton;
     push(e);
   }
   static void motion(int xrel, int yrel) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
+    SDL_Event e = event(SDL_MOUSEMOTION);
     e.motion.xrel = xrel;
     e.motion.yrel = yrel;
     push(e);
   }
   static void wheel(int x, int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEWHEEL;
+    SDL_Event e = event(SDL_MOUSEWHEEL);
     e.wheel.x = x;
     e.wheel.y = y;
     push(e);
@@ -262,11 +263,8 @@ TEST_F(Input, WheelTakesTheFramesLastEvent) {
 
 TEST_F(Input, CloseRequestIsTakenAndIgnored) {
   auto in = make(640, 480, 100);
-  SDL_Event quit{};
-  quit.type = SDL_QUIT;
-  push(quit);
-  SDL_Event close{};
-  close.type = SDL_WINDOWEVENT;
+  push(event(SDL_QUIT));
+  SDL_Event close = event(SDL_WINDOWEVENT);
   close.window.event = SDL_WINDOWEVENT_CLOSE;
   push(close);
   key(KEY_ENTER);
