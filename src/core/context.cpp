@@ -27,6 +27,7 @@ Result<std::unique_ptr<Context>> Init(config::Config* cfg) {
   // The order matters: video writes the real window size into cfg before the modules
   // that follow copy it.
   TRY_ASSIGN(ctx->video, video::Init(*cfg), "Cannot init Video context: ");
+  TRY_ASSIGN(ctx->audio, audio::Init(*cfg), "Cannot init Audio context: ");
   ctx->time = time::Init();
   ctx->time->Reset();
   return ctx;
@@ -37,11 +38,15 @@ void Context::Sync() {
   video->Sync(time->ticks);
 }
 
-void Context::Stop() {}
+void Context::Stop() { audio->Stop(); }
 
-void Context::Clean() { video->Clean(); }
+void Context::Clean() {
+  audio->Clean();
+  video->Clean();
+}
 
 void Context::Drop() {
+  audio->Drop();
   video->Drop();
   SDL_Quit();
 }
