@@ -18,6 +18,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
 
 import audio  # noqa: E402
 import cursors  # noqa: E402

@@ -61,9 +61,7 @@ def gate(work):
     ])
     base = c.f("base")
     lantern = thing_sprite(c, "lantern", 52)
-    convert(sky, sea, "-geometry", "+0+282", "-compose", "Over", "-composite",
-            land, "-composite", orchard, "-composite", arch, "-composite",
-            lantern, "-geometry", "+496+352", "-composite", base)
+    compose(base, sky, (sea, 0, 282), land, orchard, arch, (lantern, 496, 352))
     layers = twinkle(c, 100, (0, 0, 800, 250), front=(land, orchard, arch))
     layers += [Roll(streaks(c.f("glint"), 12, 800, 48, 100, "#ffd0a0", count=8,
                             length=(4, 18)), 0, 282, dx=100, alpha=0.8, compose="Screen",
