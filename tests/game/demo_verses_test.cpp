@@ -57,6 +57,15 @@ void checkPlace(const Verse& v, const Place& p, std::set<std::string>* portalIds
     thingColours.insert(colour);
   }
   EXPECT_EQ(IsDir(p.dir + "portals"), !p.portals.empty()) << "a portals directory is never empty";
+  std::set<std::string> used = thingColours;
+  used.insert("000000");
+  for (const auto& [id, portal] : p.portals) used.insert(portal.HexColor);
+  // Flat colours only: blended edges would make colours that name nothing.
+  std::vector<std::string> stray;
+  for (const auto& colour : zones->colours) {
+    if (!used.count(colour)) stray.push_back(colour);
+  }
+  EXPECT_TRUE(stray.empty()) << stray.size() << " stray colours, as " << (stray.empty() ? "" : stray.front());
   for (const auto& [id, portal] : p.portals) {
     SCOPED_TRACE("portal " + id);
     EXPECT_TRUE(IsFile(p.dir + "portals/" + id + ".json"));
