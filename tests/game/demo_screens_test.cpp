@@ -12,8 +12,8 @@ using namespace demogame;
 
 struct FontsConfig {
   std::string SystemFile, IntroFile, MetaFile, HelpFile, CreditsFile, HoverFile, PhraseFile;
-  int SystemSize = 0, IntroSize = 0, MetaSize = 0, HelpSize = 0, CreditsSize = 0,
-      HoverSize = 0, PhraseSize = 0;
+  int SystemSize = 0, IntroSize = 0, MetaSize = 0, HelpSize = 0, CreditsSize = 0, HoverSize = 0,
+      PhraseSize = 0;
 };
 JSON_RECORD(FontsConfig, SystemFile, IntroFile, MetaFile, HelpFile, CreditsFile, HoverFile,
             PhraseFile, SystemSize, IntroSize, MetaSize, HelpSize, CreditsSize, HoverSize,
@@ -48,8 +48,8 @@ TEST(DemoGame, EveryLanguageHasEveryText) {
     ASSERT_TRUE(core::DecodeJSON(dir + "meta.json", &meta));
     for (const char* key :
          {"meta_info", "meta_play", "meta_help", "meta_credits", "meta_quit", "meta_verse",
-          "meta_hint", "meta_escape", "info_header", "info_title", "info_descript",
-          "info_version", "info_date", "info_authors", "info_languages", "info_comments"}) {
+          "meta_hint", "meta_escape", "info_header", "info_title", "info_descript", "info_version",
+          "info_date", "info_authors", "info_languages", "info_comments"}) {
       EXPECT_FALSE(meta[key].empty()) << key;
     }
     for (const char* file : {"credits.txt", "help1.txt", "help2.txt", "help3.txt"}) {
@@ -64,10 +64,10 @@ TEST(DemoGame, EveryLanguageHasEveryText) {
 TEST(DemoGame, FontsOfEverySlotArePresent) {
   FontsConfig f;
   ASSERT_TRUE(core::DecodeJSON(game + "fonts/fonts.json", &f));
-  std::pair<std::string, int> slots[] = {
-      {f.SystemFile, f.SystemSize}, {f.IntroFile, f.IntroSize}, {f.MetaFile, f.MetaSize},
-      {f.HelpFile, f.HelpSize}, {f.CreditsFile, f.CreditsSize}, {f.HoverFile, f.HoverSize},
-      {f.PhraseFile, f.PhraseSize}};
+  std::pair<std::string, int> slots[] = {{f.SystemFile, f.SystemSize},   {f.IntroFile, f.IntroSize},
+                                         {f.MetaFile, f.MetaSize},       {f.HelpFile, f.HelpSize},
+                                         {f.CreditsFile, f.CreditsSize}, {f.HoverFile, f.HoverSize},
+                                         {f.PhraseFile, f.PhraseSize}};
   for (const auto& [file, size] : slots) {
     EXPECT_TRUE(IsFile(game + "fonts/" + file)) << file;
     EXPECT_TRUE(size >= 10 && size <= 48) << file;
@@ -76,9 +76,8 @@ TEST(DemoGame, FontsOfEverySlotArePresent) {
 }
 
 TEST(DemoGame, ScreenPicturesSoundsAndCinemasArePresent) {
-  for (const char* cursor : {"def", "look", "zone", "talk", "talk_shine", "talk_darkshine",
-                             "hand", "take", "take_shine", "use", "useon", "zoomin",
-                             "zoomin_shine"}) {
+  for (const char* cursor : {"def", "look", "zone", "talk", "talk_shine", "talk_darkshine", "hand",
+                             "take", "take_shine", "use", "useon", "zoomin", "zoomin_shine"}) {
     EXPECT_TRUE(LoadPicture(game + "animages/cursors/" + cursor + ".png")) << cursor;
   }
   // The engine's logo is a numbered sequence; the intro runs it once and keeps its last frame.
@@ -90,9 +89,9 @@ TEST(DemoGame, ScreenPicturesSoundsAndCinemasArePresent) {
   for (const char* pic : {"title", "arrow_left", "arrow_right"}) {
     EXPECT_TRUE(LoadPicture(game + "animages/meta/" + pic + ".png")) << pic;
   }
-  for (const char* snd : {"intro/tovamere_enshaper", "meta/choose_item", "meta/choose_verse",
-                          "meta/select", "meta/unselect", "meta/turnover", "musics/meta",
-                          "musics/credits"}) {
+  for (const char* snd :
+       {"intro/tovamere_enshaper", "meta/choose_item", "meta/choose_verse", "meta/select",
+        "meta/unselect", "meta/turnover", "musics/meta", "musics/credits"}) {
     EXPECT_TRUE(IsOgg(game + "sounds/" + snd + ".ogg")) << snd;
   }
   for (const char* cinema : {"meta", "credits"}) {

@@ -65,7 +65,8 @@ void checkPlace(const Verse& v, const Place& p, std::set<std::string>* portalIds
   for (const auto& colour : zones->colours) {
     if (!used.count(colour)) stray.push_back(colour);
   }
-  EXPECT_TRUE(stray.empty()) << stray.size() << " stray colours, as " << (stray.empty() ? "" : stray.front());
+  EXPECT_TRUE(stray.empty()) << stray.size() << " stray colours, as "
+                             << (stray.empty() ? "" : stray.front());
   for (const auto& [id, portal] : p.portals) {
     SCOPED_TRACE("portal " + id);
     EXPECT_TRUE(IsFile(p.dir + "portals/" + id + ".json"));
