@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <string>
 
 #include "core/config.h"
 #include "core/error.h"
@@ -43,6 +44,9 @@ class Context {
   int VideoH() const { return video->H(); }
   double VideoFPS() const { return video->FPS(); }
   int VideoNumCPU() const { return video->NumCPU(); }
+
+  // Opens "fonts/" + fname at `size` points into the next font slot.
+  [[nodiscard]] Result<void> LoadFont(const std::string& fname, int size);
 };
 
 // Initialises SDL and the modules in their fixed order. A failure returns no context and

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/video/text.h"
+
 namespace video {
 namespace {
 
@@ -117,8 +119,7 @@ core::Result<void> Context::show() {
 void Context::Clean() {}
 
 void Context::Drop() {
-  for (TTF_Font* f : fonts) TTF_CloseFont(f);
-  fonts.clear();
+  closeFonts(*this);
   TTF_Quit();
   IMG_Quit();
   SDL_DestroyTexture(screen);
