@@ -112,12 +112,13 @@ TEST(Dispatcher, ChosenVerseFile) {
       {R"("")", "", ""},
       {"null", "", ""},
       {R"("tower")", "", "tower"},
-      {nullptr, prefix + "Cannot read json: " + std::strerror(ENOENT), ""},
+      {nullptr, "", ""},  // a new install: no verse chosen yet
       {"42", prefix + "Cannot unmarshal json data: the value is an integer, expected string", ""},
+      {"\"open", prefix + "Cannot unmarshal json data: [json.exception.parse_error.101]", ""},
   };
   for (const auto& c : cases) {
     Engine engine;
-    std::filesystem::remove("states/verse.json");
+    std::filesystem::remove_all("states");
     if (c.content) engine.dir.Write("states/verse.json", c.content);
     std::string seen = "?";
     play::PlayTable table = {{"INTRO", [&](core::Context&, play::States& st) -> core::Result<void> {
@@ -132,7 +133,7 @@ TEST(Dispatcher, ChosenVerseFile) {
       EXPECT_EQ(engine.dir.Read("states/verse.json"), "\"" + c.id + "\"");
     } else {
       ASSERT_FALSE(result);
-      EXPECT_EQ(result.error().Message, c.error);
+      EXPECT_EQ(result.error().Message.substr(0, c.error.size()), c.error);
     }
   }
 }
