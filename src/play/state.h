@@ -3,6 +3,7 @@
 #pragma once
 
 #include <any>
+#include <memory>
 #include <string>
 
 #include "core/error.h"
@@ -27,13 +28,22 @@ struct Control {
 
 struct States {
   play::Control* Control = nullptr;
-  // The running play's own record. Typed access through LocalAs: a caller that expects
-  // one record type never reads another play's record.
+  // The running play's own record, made by MakeLocal and read through LocalAs: a caller
+  // that expects one record type never reads another play's record.
   std::any Local;
 
+  template <class T, class... Args>
+  T& MakeLocal(Args&&... args) {
+    auto record = std::make_shared<T>(std::forward<Args>(args)...);
+    Local = record;
+    return *record;
+  }
+
+  // The running play's record if it is a T, otherwise null.
   template <class T>
   T* LocalAs() {
-    return std::any_cast<T>(&Local);
+    auto* record = std::any_cast<std::shared_ptr<T>>(&Local);
+    return record ? record->get() : nullptr;
   }
 };
 

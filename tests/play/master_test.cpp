@@ -94,13 +94,14 @@ TEST(Mastermind, EmptyStillSyncsTheEngine) {
 TEST(States, LocalIsTyped) {
   struct VerseRecord {
     int place = 3;
+    std::unique_ptr<int> owned;  // records need not be copyable
   };
   struct MenuRecord {
     int item = 1;
   };
   play::States st;
   EXPECT_EQ(st.LocalAs<VerseRecord>(), nullptr);
-  st.Local = VerseRecord{};
+  st.MakeLocal<VerseRecord>();
   ASSERT_NE(st.LocalAs<VerseRecord>(), nullptr);
   EXPECT_EQ(st.LocalAs<VerseRecord>()->place, 3);
   EXPECT_EQ(st.LocalAs<MenuRecord>(), nullptr) << "another play's record is never read";

@@ -29,7 +29,7 @@ TEST(Dispatcher, RunsPlaysInTheOrderTheyName) {
     // Every play leaves a drawn, locked frame and a record of its own behind.
     ctx.video->pixels[0] = 0xff;
     ctx.LockDraw();
-    st.Local = metaRuns;
+    st.MakeLocal<int>(metaRuns);
   };
   play::PlayTable table = {
       {"INTRO",
