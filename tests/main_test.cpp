@@ -5,10 +5,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "support/engine.h"
 
 namespace {
+
+// Settings that start the engine headless.
+const char* runnable = R"({"XRes":64,"YRes":48,"Framerate":60,"Mute":true,"Lang":"eng"})";
 
 struct Outcome {
   std::string out;
@@ -30,6 +35,7 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
     const char* config;  // null: no settings file
     std::string line;    // the line, or its start when `whole` is false
     bool whole;
+    std::vector<std::pair<std::string, std::string>> files = {};  // more files to write
   };
   const Case cases[] = {
       {nullptr,
@@ -49,10 +55,21 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
        "Error: Cannot init Context: Cannot init Video context: Invalid setting Framerate: 0 (it "
        "must be at least 1 frame per second)\n",
        true},
+      {runnable,
+       std::string("Error: Cannot init Context: Cannot init Language context: Cannot load native "
+                   "language names from 'langs/natives.json': Cannot read json: ") +
+           std::strerror(ENOENT) + "\n",
+       true},
+      {runnable,
+       "Error: Cannot init Context: Cannot init Language context: Cannot open 'langs/eng' with "
+       "requested (and default) locales\n",
+       true,
+       {{"langs/natives.json", R"({"eng":"English"})"}}},
   };
   for (const auto& c : cases) {
     testsupport::TempDir dir(false);
     if (c.config) dir.Write("config.json", c.config);
+    for (const auto& [name, bytes] : c.files) dir.Write(name, bytes);
     Outcome o = runIn(dir.Path());
     EXPECT_EQ(o.status, 1) << o.out;
     if (c.whole) {
@@ -66,8 +83,7 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
 
 TEST(Program, StartsTheDispatcherOnAHeadlessEngine) {
   testsupport::TempDir dir(false);
-  testsupport::WriteEngineFiles(
-      dir, R"({"XRes":64,"YRes":48,"Framerate":60,"Mute":true,"Lang":"eng"})");
+  testsupport::WriteEngineFiles(dir, runnable);
   Outcome o = runIn(dir.Path());
   // The engine starts, loads its fonts and the chosen verse, and asks for the first screen.
   EXPECT_EQ(o.out, "Error: Cannot play: Unknown play: 'INTRO'\n");

@@ -28,19 +28,25 @@ Result<std::unique_ptr<Context>> Init(config::Config* cfg) {
   // The order matters: video writes the real window size into cfg before the modules
   // that follow copy it.
   TRY_ASSIGN(ctx->video, video::Init(*cfg), "Cannot init Video context: ");
+  TRY_ASSIGN(ctx->input, input::Init(*cfg), "Cannot init Input context: ");
   ctx->time = time::Init();
   ctx->time->Reset();
+  TRY_ASSIGN(ctx->lang, lang::Init(*cfg), "Cannot init Language context: ");
   return ctx;
 }
 
 void Context::Sync() {
   time->Sync();
+  input->Sync();
   video->Sync(time->ticks);
 }
 
 void Context::Stop() {}
 
-void Context::Clean() { video->Clean(); }
+void Context::Clean() {
+  lang->Clean();
+  video->Clean();
+}
 
 void Context::Drop() {
   video->Drop();

@@ -9,6 +9,8 @@
 
 #include "core/config.h"
 #include "core/error.h"
+#include "core/input.h"
+#include "core/lang.h"
 #include "core/time.h"
 #include "core/video/video.h"
 
@@ -20,9 +22,12 @@ std::mt19937_64& Random();
 class Context {
  public:
   std::unique_ptr<video::Context> video;
+  std::unique_ptr<input::Context> input;
   std::unique_ptr<time::Context> time;
+  std::unique_ptr<lang::Context> lang;
 
-  // One frame step: the clock, then the video module's pacing and presentation.
+  // One frame step: the clock, then the input events into this frame's queues, then the
+  // video module's pacing and presentation.
   void Sync();
   // Halts every sound.
   void Stop();
@@ -44,6 +49,24 @@ class Context {
   int VideoH() const { return video->H(); }
   double VideoFPS() const { return video->FPS(); }
   int VideoNumCPU() const { return video->NumCPU(); }
+
+  bool TestAllKeys() const { return input->TestAllKeys(); }
+  bool PollKey(int scancode) { return input->PollKey(scancode); }
+  bool PollKeys(std::span<const int> scancodes) { return input->PollKeys(scancodes); }
+  bool PollKeys(std::initializer_list<int> scancodes) { return input->PollKeys(scancodes); }
+  bool TestBtn(int btn) const { return input->TestBtn(btn); }
+  bool PollBtn(int btn) { return input->PollBtn(btn); }
+  std::pair<int, int> MousePos() const { return input->MousePos(); }
+  bool PosInRect(int x, int y, int w, int h) const { return input->PosInRect(x, y, w, h); }
+  bool PosInCircle(int x, int y, int r) const { return input->PosInCircle(x, y, r); }
+  bool PosOnEdge() const { return input->PosOnEdge(); }
+  int PollWheel() { return input->PollWheel(); }
+
+  std::string LangNative(const std::string& id) const { return lang->Native(id); }
+  const std::string& LangId() const { return lang->LangId(); }
+  std::string LangFullDir() const { return lang->FullDir(); }
+  [[nodiscard]] Result<void> LangAddFile(const std::string& fname) { return lang->AddFile(fname); }
+  std::string LangGet(const std::string& id) const { return lang->Get(id); }
 
   // Opens "fonts/" + fname at `size` points into the next font slot.
   [[nodiscard]] Result<void> LoadFont(const std::string& fname, int size);
