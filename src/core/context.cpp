@@ -29,6 +29,7 @@ Result<std::unique_ptr<Context>> Init(config::Config* cfg) {
   // that follow copy it.
   TRY_ASSIGN(ctx->video, video::Init(*cfg), "Cannot init Video context: ");
   TRY_ASSIGN(ctx->input, input::Init(*cfg), "Cannot init Input context: ");
+  TRY_ASSIGN(ctx->audio, audio::Init(*cfg), "Cannot init Audio context: ");
   ctx->time = time::Init();
   ctx->time->Reset();
   TRY_ASSIGN(ctx->lang, lang::Init(*cfg), "Cannot init Language context: ");
@@ -41,14 +42,16 @@ void Context::Sync() {
   video->Sync(time->ticks);
 }
 
-void Context::Stop() {}
+void Context::Stop() { audio->Stop(); }
 
 void Context::Clean() {
   lang->Clean();
+  audio->Clean();
   video->Clean();
 }
 
 void Context::Drop() {
+  audio->Drop();
   video->Drop();
   SDL_Quit();
 }

@@ -1,14 +1,17 @@
 // The engine context: the one record through which every screen and every master reaches
-// video, time (and, as they join, input, audio and language).
+// video, input, audio, time and language.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 
+#include "core/audio.h"
 #include "core/config.h"
 #include "core/error.h"
+#include "core/handover.h"
 #include "core/input.h"
 #include "core/lang.h"
 #include "core/time.h"
@@ -23,17 +26,18 @@ class Context {
  public:
   std::unique_ptr<video::Context> video;
   std::unique_ptr<input::Context> input;
+  std::unique_ptr<audio::Context> audio;
   std::unique_ptr<time::Context> time;
   std::unique_ptr<lang::Context> lang;
 
   // One frame step: the clock, then the input events into this frame's queues, then the
   // video module's pacing and presentation.
   void Sync();
-  // Halts every sound.
+  // Halts every sound (unless audio is muted).
   void Stop();
   // Releases what a screen loaded; the window, the fonts and the mixer stay.
   void Clean();
-  // Shuts the engine down.
+  // Shuts the engine down: the audio device (unless muted), then video, then SDL.
   void Drop();
 
   // Line height of the font in `font`, 0 for a slot that holds no font.
@@ -67,6 +71,28 @@ class Context {
   std::string LangFullDir() const { return lang->FullDir(); }
   [[nodiscard]] Result<void> LangAddFile(const std::string& fname) { return lang->AddFile(fname); }
   std::string LangGet(const std::string& id) const { return lang->Get(id); }
+
+  // Audio: sound effects, speech, and the ambient and music pairs.
+  [[nodiscard]] Result<audio::Sound*> LoadSound(const std::string& path) {
+    return audio->LoadSound(path);
+  }
+  [[nodiscard]] Result<void> PlaySound(audio::Sound* snd) { return audio->PlaySound(snd); }
+  [[nodiscard]] Result<void> PlaySoundLoop(audio::Sound* snd) { return audio->PlaySoundLoop(snd); }
+  Result<void> StopSound(audio::Sound* snd) { return audio->StopSound(snd); }
+  [[nodiscard]] Result<void> LoadPlaySpeech(const std::string& path) {
+    return audio->LoadPlaySpeech(path);
+  }
+  Result<void> StopSpeech() { return audio->StopSpeech(); }
+  void LoadPlayAmbientAsync(const std::string& path, Handover<bool> done) {
+    audio->LoadPlayAmbientAsync(path, std::move(done));
+  }
+  void SetAmbientsVolumes(int volThis, int volThat) { audio->SetAmbientsVolumes(volThis, volThat); }
+  void FlipAmbients() { audio->FlipAmbients(); }
+  void LoadPlayMusicAsync(const std::string& path, Handover<bool> done) {
+    audio->LoadPlayMusicAsync(path, std::move(done));
+  }
+  void SetMusicsVolumes(int volThis, int volThat) { audio->SetMusicsVolumes(volThis, volThat); }
+  void FlipMusics() { audio->FlipMusics(); }
 
   // Opens "fonts/" + fname at `size` points into the next font slot.
   [[nodiscard]] Result<void> LoadFont(const std::string& fname, int size);

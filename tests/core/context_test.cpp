@@ -1,14 +1,22 @@
 #include "core/context.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
+#include "support/sound_files.h"
 #include "support/temp_dir.h"
 
 namespace {
+
+void writeLangs(const testsupport::TempDir& dir) {
+  dir.Write("langs/natives.json", R"({"eng":"English"})");
+  dir.Write("langs/eng/.keep", "");
+}
 
 TEST(Context, StartsHeadlessAndShutsDown) {
   testsupport::TempDir dir;
@@ -87,6 +95,64 @@ TEST(Context, LanguageFailureComesAfterTheWindowOpened) {
   SDL_Quit();
 }
 
+// The screens reach audio through the context: sounds, the pairs, Stop between screens and
+// Clean; Drop closes the device.
+TEST(Context, ForwardsToAudio) {
+  testsupport::TempDir dir;
+  dir.Write("tone.wav", testsupport::WavBytes(44100, 2, 44100));
+  writeLangs(dir);
+  config::Config cfg;
+  cfg.XRes = 32;
+  cfg.YRes = 32;
+  cfg.Framerate = 60;
+  cfg.Lang = "eng";
+  cfg.VolSound = 64;
+  auto res = core::Init(&cfg);
+  ASSERT_TRUE(res) << res.error().Message;
+  core::Context& ctx = **res;
+  ASSERT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 1);
+
+  auto snd = ctx.LoadSound("tone.wav");
+  ASSERT_TRUE(snd) << snd.error().Message;
+  ASSERT_TRUE(ctx.PlaySoundLoop(*snd));
+  ASSERT_TRUE(ctx.LoadPlaySpeech("tone.wav"));
+  core::Handover<bool> ambient;
+  core::Handover<bool> music;
+  ctx.LoadPlayAmbientAsync("tone.wav", ambient);
+  ctx.LoadPlayMusicAsync("tone.wav", music);
+  ASSERT_EQ(ambient.TakeFor(std::chrono::seconds(10)), true);
+  ASSERT_EQ(music.TakeFor(std::chrono::seconds(10)), true);
+  ctx.SetAmbientsVolumes(0, 50);
+  EXPECT_EQ(ctx.audio->ambientsPair->sounds[1]->chunk->volume, 32);
+  EXPECT_EQ(Mix_Playing(-1), 4);
+
+  ctx.Stop();
+  EXPECT_EQ(Mix_Playing(-1), 0);
+  ctx.Clean();
+  EXPECT_TRUE(ctx.audio->sounds.empty());
+  EXPECT_EQ(ctx.audio->ambientsPair->sounds[1], nullptr);
+  ctx.Drop();
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+}
+
+TEST(Context, MutedAudioOpensNoDevice) {
+  testsupport::TempDir dir;
+  writeLangs(dir);
+  config::Config cfg;
+  cfg.Lang = "eng";
+  cfg.XRes = 32;
+  cfg.YRes = 32;
+  cfg.Framerate = 60;
+  cfg.Mute = true;
+  auto res = core::Init(&cfg);
+  ASSERT_TRUE(res) << res.error().Message;
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
+  auto snd = (*res)->LoadSound("missing.ogg");
+  ASSERT_TRUE(snd);
+  EXPECT_EQ(*snd, nullptr);
+  (*res)->Drop();
+}
+
 TEST(Context, VideoFailureIsWrapped) {
   config::Config cfg;
   cfg.XRes = 32;
@@ -96,6 +162,30 @@ TEST(Context, VideoFailureIsWrapped) {
   EXPECT_EQ(res.error().Message,
             "Cannot init Video context: Invalid setting Framerate: 0 (it must be at least 1 "
             "frame per second)");
+  SDL_Quit();
+}
+
+TEST(Context, AudioFailureIsWrapped) {
+  // SDL's disk driver writes the sound into a file; one that cannot be created makes
+  // opening the device fail.
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", "/nonexistent/dir/out.raw", 1);
+  config::Config cfg;
+  cfg.XRes = 32;
+  cfg.YRes = 32;
+  cfg.Framerate = 60;
+  auto res = core::Init(&cfg);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  unsetenv("SDL_DISKAUDIOFILE");
+  ASSERT_FALSE(res);
+  EXPECT_EQ(res.error().Message,
+            "Cannot init Audio context: Couldn't open /nonexistent/dir/out.raw");
+  // A failed start tears nothing down: the window video opened first, the only one since
+  // SDL started, is released here.
+  SDL_Window* window = SDL_GetWindowFromID(1);
+  ASSERT_NE(window, nullptr);
+  SDL_DestroyRenderer(SDL_GetRenderer(window));
+  SDL_DestroyWindow(window);
   SDL_Quit();
 }
 
