@@ -30,7 +30,7 @@ inline const std::vector<std::string> FORMATS = {"orlevanth1"};
 // "verse.json", plus the id and picture set by the loader.
 struct VerseInfo {
   std::string Id;                  // the verse directory's name
-  video::Animage* Pic = nullptr;   // "picture.png"
+  std::shared_ptr<video::Animage> Pic = nullptr;  // "picture.png"
   LocalisedMap Title;
   LocalisedMap Descript;
   std::string Version;
@@ -86,7 +86,7 @@ JSON_RECORD(ThingInfo, Id, Title, Pic)
 
 struct Thing {
   ThingInfo Info;
-  video::Animage* Pic = nullptr;
+  std::shared_ptr<video::Animage> Pic = nullptr;
 };
 
 // Where a zone's label goes (relative to the screen centre) and what it says.
@@ -99,10 +99,10 @@ struct ZoneLabel {
 
 struct Place {
   PlaceInfo Info;
-  video::Animage* PicHere = nullptr;
-  video::Animage* PicThere = nullptr;
+  std::shared_ptr<video::Animage> PicHere = nullptr;
+  std::shared_ptr<video::Animage> PicThere = nullptr;
   std::vector<Portal> Portals;  // in the order the portal directory lists them
-  video::Animage* PicZones = nullptr;
+  std::shared_ptr<video::Animage> PicZones = nullptr;
   std::vector<ZoneLabel> PortalLabels;
   std::vector<ZoneLabel> ThingLabels;
 };
@@ -113,7 +113,7 @@ struct Verse {
   VerseInfo Info;
   // Element k of circle c is the place numbered k + 1 in circle c.
   std::vector<std::vector<std::unique_ptr<Place>>> Places;
-  video::Animage* HiddenPlacePic = nullptr;
+  std::shared_ptr<video::Animage> HiddenPlacePic = nullptr;
   std::vector<std::unique_ptr<Thing>> Things;  // in the order of "things.json"
   std::map<std::string, Thing*> ThingId2Thing;
   std::map<std::string, std::string> PlaceId2Path;  // the place's directory, ending in "/"
