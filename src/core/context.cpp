@@ -53,4 +53,8 @@ int Context::FontHeight(video::Font font) const {
 
 std::int64_t Context::GetTime() const { return time->Get(); }
 
+void Context::RunAnimage(video::Animage* animg, double rate, int repeats) {
+  if (animg) animg->Run(rate, GetTime(), repeats);
+}
+
 }  // namespace core

@@ -1,0 +1,128 @@
+// The row kernels with AVX2 instructions: 8 destination pixels per step. Chosen at run time
+// only on processors that have AVX2; the rest of the engine is built for the baseline.
+#if defined(__x86_64__) || defined(__i386__)
+
+#include <immintrin.h>
+
+#include "core/video/scaled_kernels.h"
+
+// Everything below this line is compiled for AVX2. The headers above stay baseline code,
+// so no AVX2 copy of a shared inline function can reach the other files.
+#pragma GCC push_options
+#pragma GCC target("avx2")
+
+namespace video::scaled {
+namespace {
+
+inline __m256i loadu(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
+inline void storeu(void* p, __m256i v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
+
+// left × 256 + (right − left) × wx equals left × (256 − wx) + right × wx, and lies in
+// 0 … 65280, so 16-bit wrapping arithmetic gives it exactly; the xor stores it − 32768.
+inline __m256i horizontal(__m128i left, __m128i right, __m256i wx) {
+  const __m256i l = _mm256_cvtepu8_epi16(left), r = _mm256_cvtepu8_epi16(right);
+  const __m256i top = _mm256_add_epi16(_mm256_slli_epi16(l, 8),
+                                       _mm256_mullo_epi16(_mm256_sub_epi16(r, l), wx));
+  return _mm256_xor_si256(top, _mm256_set1_epi16(static_cast<short>(0x8000)));
+}
+
+void hpass(const std::uint8_t* srcRow, const Columns& cols, std::int16_t* out) {
+  const int n = cols.n;
+  const auto* src32 = reinterpret_cast<const int*>(srcRow);
+  int u = 0;
+  for (; u + 8 <= n; u += 8) {
+    __m256i l, r;
+    const std::int32_t base = cols.winBase[static_cast<std::size_t>(u / 8)];
+    if (base >= 0) {
+      // All 16 neighbours lie in 8 consecutive source pixels: one load, two shuffles.
+      const __m256i win = loadu(src32 + base);
+      l = _mm256_permutevar8x32_epi32(win, loadu(cols.winRel0.data() + u));
+      r = _mm256_permutevar8x32_epi32(win, loadu(cols.winRel1.data() + u));
+    } else {
+      l = _mm256_i32gather_epi32(src32, loadu(cols.idx0.data() + u), 4);
+      r = _mm256_i32gather_epi32(src32, loadu(cols.idx1.data() + u), 4);
+    }
+    const std::int16_t* wx = cols.wx4.data() + static_cast<std::size_t>(u) * 4;
+    storeu(out + u * 4, horizontal(_mm256_castsi256_si128(l), _mm256_castsi256_si128(r),
+                                   loadu(wx)));
+    storeu(out + u * 4 + 16, horizontal(_mm256_extracti128_si256(l, 1),
+                                        _mm256_extracti128_si256(r, 1), loadu(wx + 16)));
+  }
+  for (; u < n; ++u) hpassPixel(srcRow, cols, u, out);
+  // Leaving 256-bit code without clearing the upper halves slows later SSE code down.
+  _mm256_zeroupper();
+}
+
+// value = (top × (256 − wy) + bottom × wy) >> 16 for 4 pixels (16 lanes), from the stored
+// top − 32768 and bottom − 32768: one signed multiply-add per lane pair, plus 32768 × 256.
+inline __m256i vertical(const std::int16_t* t, const std::int16_t* b, __m256i wpair) {
+  const __m256i tv = loadu(t), bv = loadu(b);
+  const __m256i bias = _mm256_set1_epi32(H_OFFSET * 256);
+  const __m256i lo = _mm256_madd_epi16(_mm256_unpacklo_epi16(tv, bv), wpair);
+  const __m256i hi = _mm256_madd_epi16(_mm256_unpackhi_epi16(tv, bv), wpair);
+  return _mm256_packs_epi32(_mm256_srai_epi32(_mm256_add_epi32(lo, bias), 16),
+                            _mm256_srai_epi32(_mm256_add_epi32(hi, bias), 16));
+}
+
+// (a × (256 − w) + b × w) >> 8 for 16-bit lanes of 0 … 255, w in 0 … 256: the sum lies in
+// 0 … 65280, so a × 256 + (b − a) × w in wrapping 16-bit arithmetic is exact.
+inline __m256i lerp(__m256i a, __m256i b, __m256i w) {
+  return _mm256_srli_epi16(
+      _mm256_add_epi16(_mm256_slli_epi16(a, 8), _mm256_mullo_epi16(_mm256_sub_epi16(b, a), w)),
+      8);
+}
+
+// Blends 8 values (two halves of 4 pixels) into 8 destination pixels, keeping their alpha.
+inline void blendOut(std::uint8_t* dst, __m256i v0, __m256i v1, __m256i alpha) {
+  const __m256i d = loadu(dst);
+  const __m256i r0 = lerp(_mm256_cvtepu8_epi16(_mm256_castsi256_si128(d)), v0, alpha);
+  const __m256i r1 = lerp(_mm256_cvtepu8_epi16(_mm256_extracti128_si256(d, 1)), v1, alpha);
+  // packus works within 128-bit lanes: put the 64-bit pixel pairs back in order.
+  const __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(r0, r1), 0xD8);
+  const __m256i alphaBytes = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  storeu(dst, _mm256_blendv_epi8(packed, d, alphaBytes));
+}
+
+inline __m256i weightPair(int wy) { return _mm256_set1_epi32((wy << 16) | (256 - wy)); }
+
+void vplain(const std::int16_t* t, const std::int16_t* b, int wy, int alpha, std::uint8_t* dst,
+            int n) {
+  const __m256i wpair = weightPair(wy);
+  const __m256i av = _mm256_set1_epi16(static_cast<short>(alpha));
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const std::int16_t *ti = t + i * 4, *bi = b + i * 4;
+    blendOut(dst + i * 4, vertical(ti, bi, wpair), vertical(ti + 16, bi + 16, wpair), av);
+  }
+  for (; i < n; ++i) vplainPixel(t + i * 4, b + i * 4, wy, alpha, dst + i * 4);
+  _mm256_zeroupper();
+}
+
+void vmix(const std::int16_t* t1, const std::int16_t* b1, const std::int16_t* t2,
+          const std::int16_t* b2, int wy, int fract, int alpha, std::uint8_t* dst, int n) {
+  const __m256i wpair = weightPair(wy);
+  const __m256i fv = _mm256_set1_epi16(static_cast<short>(fract));
+  const __m256i av = _mm256_set1_epi16(static_cast<short>(alpha));
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const int o = i * 4;
+    const __m256i m0 = lerp(vertical(t1 + o, b1 + o, wpair), vertical(t2 + o, b2 + o, wpair), fv);
+    const __m256i m1 =
+        lerp(vertical(t1 + o + 16, b1 + o + 16, wpair), vertical(t2 + o + 16, b2 + o + 16, wpair),
+             fv);
+    blendOut(dst + o, m0, m1, av);
+  }
+  for (; i < n; ++i)
+    vmixPixel(t1 + i * 4, b1 + i * 4, t2 + i * 4, b2 + i * 4, wy, fract, alpha, dst + i * 4);
+  _mm256_zeroupper();
+}
+
+}  // namespace
+
+const Kernels AVX2_KERNELS{hpass, vplain, vmix};
+
+}  // namespace video::scaled
+
+#pragma GCC pop_options
+
+#endif
