@@ -29,20 +29,25 @@ inline __m256i horizontal(__m128i left, __m128i right, __m256i wx) {
 void hpass(const std::uint8_t* srcRow, const Columns& cols, std::int16_t* out) {
   const int n = cols.n;
   const auto* src32 = reinterpret_cast<const int*>(srcRow);
+  // The tables in locals: the stores to `out` could otherwise alias them for the compiler.
+  const std::int32_t* winBase = cols.winBase.data();
+  const std::int32_t *rel0 = cols.winRel0.data(), *rel1 = cols.winRel1.data();
+  const std::int32_t *idx0 = cols.idx0.data(), *idx1 = cols.idx1.data();
+  const std::int16_t* wx4 = cols.wx4.data();
   int u = 0;
   for (; u + 8 <= n; u += 8) {
     __m256i l, r;
-    const std::int32_t base = cols.winBase[static_cast<std::size_t>(u / 8)];
+    const std::int32_t base = winBase[u / 8];
     if (base >= 0) {
       // All 16 neighbours lie in 8 consecutive source pixels: one load, two shuffles.
       const __m256i win = loadu(src32 + base);
-      l = _mm256_permutevar8x32_epi32(win, loadu(cols.winRel0.data() + u));
-      r = _mm256_permutevar8x32_epi32(win, loadu(cols.winRel1.data() + u));
+      l = _mm256_permutevar8x32_epi32(win, loadu(rel0 + u));
+      r = _mm256_permutevar8x32_epi32(win, loadu(rel1 + u));
     } else {
-      l = _mm256_i32gather_epi32(src32, loadu(cols.idx0.data() + u), 4);
-      r = _mm256_i32gather_epi32(src32, loadu(cols.idx1.data() + u), 4);
+      l = _mm256_i32gather_epi32(src32, loadu(idx0 + u), 4);
+      r = _mm256_i32gather_epi32(src32, loadu(idx1 + u), 4);
     }
-    const std::int16_t* wx = cols.wx4.data() + static_cast<std::size_t>(u) * 4;
+    const std::int16_t* wx = wx4 + static_cast<std::size_t>(u) * 4;
     storeu(out + u * 4, horizontal(_mm256_castsi256_si128(l), _mm256_castsi256_si128(r),
                                    loadu(wx)));
     storeu(out + u * 4 + 16, horizontal(_mm256_extracti128_si256(l, 1),

@@ -20,6 +20,15 @@ struct SyncCase {
   double fract;
 };
 
+template <std::size_t N>
+void expectSync(video::Animage& a, const SyncCase (&cases)[N]) {
+  for (const auto& c : cases) {
+    a.sync(c.ticks);
+    EXPECT_EQ(a.curr, c.curr) << "ticks " << c.ticks;
+    EXPECT_NEAR(a.fract, c.fract, 1e-9) << "ticks " << c.ticks;
+  }
+}
+
 TEST(AnimageSync, OneShotRunEndsOnTheLastFrameUnblended) {
   // 5 frames at half a cycle per second, no repeat: 4 steps of 500 ms.
   Frames a(5);
@@ -28,11 +37,7 @@ TEST(AnimageSync, OneShotRunEndsOnTheLastFrameUnblended) {
       {0, 0, 0.0},      {499, 0, 0.998},  {500, 1, 0.0},    {1999, 3, 0.998},
       {2000, 4, 0.0},   {2001, 4, 0.0},   {2500, 4, 0.0},   {90000, 4, 0.0},
   };
-  for (const auto& c : cases) {
-    a.sync(c.ticks);
-    EXPECT_EQ(a.curr, c.curr) << "ticks " << c.ticks;
-    EXPECT_NEAR(a.fract, c.fract, 1e-9) << "ticks " << c.ticks;
-  }
+  expectSync(a, cases);
 }
 
 TEST(AnimageSync, EndlessLoopShowsEveryFrameForTheSameTime) {
@@ -43,11 +48,7 @@ TEST(AnimageSync, EndlessLoopShowsEveryFrameForTheSameTime) {
       {0, 0, 0.0},   {333, 0, 0.999}, {334, 1, 0.002}, {999, 2, 0.997},
       {1000, 3, 0.0}, {1333, 3, 0.999}, {1334, 0, 0.002}, {2334, 3, 0.002},
   };
-  for (const auto& c : cases) {
-    a.sync(c.ticks);
-    EXPECT_EQ(a.curr, c.curr) << "ticks " << c.ticks;
-    EXPECT_NEAR(a.fract, c.fract, 1e-9) << "ticks " << c.ticks;
-  }
+  expectSync(a, cases);
 }
 
 TEST(AnimageSync, RepeatsFollowTheLoopThenHoldTheLastFrame) {
@@ -59,11 +60,7 @@ TEST(AnimageSync, RepeatsFollowTheLoopThenHoldTheLastFrame) {
       {1000, 0, 0.0}, {1500, 1, 0.0}, {2000, 2, 0.0}, {2500, 0, 0.0},
       {2999, 0, 0.998}, {3000, 2, 0.0}, {9000, 2, 0.0},
   };
-  for (const auto& c : cases) {
-    a.sync(c.ticks);
-    EXPECT_EQ(a.curr, c.curr) << "ticks " << c.ticks;
-    EXPECT_NEAR(a.fract, c.fract, 1e-9) << "ticks " << c.ticks;
-  }
+  expectSync(a, cases);
 }
 
 TEST(AnimageSync, StandsStillWithoutRateOrFramesOrBeforeItsStart) {
