@@ -1,7 +1,8 @@
 // Scaled drawing of a full-screen cinema, side by side in one run: the reference routine,
 // the table-driven fast path (on the best and on the SSE2 kernels), pixman's bilinear
 // scaled composite of the same frames, and a plain copy of the destination as the memory
-// floor. The argument of each benchmark is the number of threads (bands).
+// floor. The argument of each benchmark is the number of threads (bands). Last, unscaled
+// compositing of a full-screen picture by its own alpha (one thread).
 //
 // The mixed 1280×720 → 1920×1080 draws, the comparison that matters:
 //   build/orlevanth_bench --benchmark_filter=DrawScaledMix
@@ -18,7 +19,7 @@
 
 namespace {
 
-using video::ScalePath;
+using video::DrawPath;
 
 constexpr int ALPHA = 200;  // a cross-fade in progress: the destination is read and blended
 constexpr int FRACT = 77;   // half-way between two frames, roughly
@@ -41,8 +42,8 @@ struct Scene {
 };
 
 void engineDraw(benchmark::State& state, int sw, int sh, int dw, int dh, bool mix,
-                ScalePath path) {
-  if (!video::scalePathAvailable(path)) {
+                DrawPath path) {
+  if (!video::drawPathAvailable(path)) {
     state.SkipWithError("path not available on this processor");
     return;
   }
@@ -138,28 +139,42 @@ void setup(benchmark::internal::Benchmark* b) { common(b->Arg(1)->Arg(2)); }
 
 // The full-screen journey draw: two frames mixed, 1280×720 → 1920×1080.
 BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_reference, 1280, 720, 1920, 1080, true,
-                  ScalePath::REFERENCE)
+                  DrawPath::REFERENCE)
     ->Apply(setup);
 BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_fast, 1280, 720, 1920, 1080, true,
-                  video::bestScalePath())
+                  video::bestDrawPath())
     ->Apply(setup);
 BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_fast_sse2, 1280, 720, 1920, 1080, true,
-                  ScalePath::SSE2)
+                  DrawPath::SSE2)
     ->Apply(setup);
 BENCHMARK_CAPTURE(pixmanDraw, DrawScaledMix_pixman, 1280, 720, 1920, 1080, true)->Apply(setup);
 
 // One frame, 1280×720 → 1920×1080.
 BENCHMARK_CAPTURE(engineDraw, DrawScaled_reference, 1280, 720, 1920, 1080, false,
-                  ScalePath::REFERENCE)
+                  DrawPath::REFERENCE)
     ->Apply(setup);
 BENCHMARK_CAPTURE(engineDraw, DrawScaled_fast, 1280, 720, 1920, 1080, false,
-                  video::bestScalePath())
+                  video::bestDrawPath())
     ->Apply(setup);
 BENCHMARK_CAPTURE(pixmanDraw, DrawScaled_pixman, 1280, 720, 1920, 1080, false)->Apply(setup);
 
 // A 960×540 cinema on a 1280×720 screen.
 BENCHMARK_CAPTURE(engineDraw, Cinema720Mix_fast, 960, 540, 1280, 720, true,
-                  video::bestScalePath())
+                  video::bestDrawPath())
     ->Apply(setup);
 
 BENCHMARK(memoryFloor)->Name("MemoryFloor_memcpy_1920x1080")->Apply(common);
+
+// A full-screen picture composited by its own alpha, plain and mixed with the next frame.
+void unscaledDraw(benchmark::State& state, bool mix) {
+  Scene s(1920, 1080, 1920, 1080);
+  for (auto _ : state) {
+    if (mix)
+      video::putFrameMix(s.f1, s.f2, FRACT, s.canvas(), 0, 0, false);
+    else
+      video::putFrame(s.f1, s.canvas(), 0, 0, false);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK_CAPTURE(unscaledDraw, DrawUnscaled_1920x1080, false)->Apply(common);
+BENCHMARK_CAPTURE(unscaledDraw, DrawUnscaledMix_1920x1080, true)->Apply(common);

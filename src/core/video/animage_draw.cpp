@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "core/video/row_kernels.h"
 #include "core/video/video.h"
 
 namespace video {
@@ -43,33 +44,23 @@ void forEachRow(const Frame& frame, Canvas dst, int x, int y, bool center, F&& f
 
 }  // namespace
 
-void putFrame(const Frame& frame, Canvas dst, int x, int y, bool center) {
+void putFrame(const Frame& frame, Canvas dst, int x, int y, bool center, DrawPath path) {
+  if (!drawPathAvailable(path)) path = bestDrawPath();
+  const auto put = rows::kernelsOf(path).put;
   forEachRow(frame, dst, x, y, center, [&](std::size_t src, std::uint8_t* d, int count) {
-    const std::uint8_t* s = frame.pixels.data() + src;
-    for (int i = 0; i < count; ++i, s += 4, d += 4) {
-      const unsigned a = s[3];
-      d[0] = blendByte(s[0], d[0], a);
-      d[1] = blendByte(s[1], d[1], a);
-      d[2] = blendByte(s[2], d[2], a);
-    }
+    put(frame.pixels.data() + src, d, count);
   });
 }
 
 void putFrameMix(const Frame& frame1, const Frame& frame2, int fract, Canvas dst, int x, int y,
-                 bool center) {
+                 bool center, DrawPath path) {
   // frame2 is read at frame1's offsets: frames of another size cannot be mixed safely.
   if (frame2.width != frame1.width || frame2.height != frame1.height)
-    return putFrame(frame1, dst, x, y, center);
-  const auto f = static_cast<unsigned>(fract);
+    return putFrame(frame1, dst, x, y, center, path);
+  if (!drawPathAvailable(path)) path = bestDrawPath();
+  const auto putMix = rows::kernelsOf(path).putMix;
   forEachRow(frame1, dst, x, y, center, [&](std::size_t src, std::uint8_t* d, int count) {
-    const std::uint8_t* s1 = frame1.pixels.data() + src;
-    const std::uint8_t* s2 = frame2.pixels.data() + src;
-    for (int i = 0; i < count; ++i, s1 += 4, s2 += 4, d += 4) {
-      const unsigned am = blendByte(s2[3], s1[3], f);
-      d[0] = blendByte(blendByte(s2[0], s1[0], f), d[0], am);
-      d[1] = blendByte(blendByte(s2[1], s1[1], f), d[1], am);
-      d[2] = blendByte(blendByte(s2[2], s1[2], f), d[2], am);
-    }
+    putMix(frame1.pixels.data() + src, frame2.pixels.data() + src, fract, d, count);
   });
 }
 

@@ -12,13 +12,14 @@
 
 #include "core/video/animage_draw.h"
 #include "core/video/bands.h"
-#include "core/video/scaled_kernels.h"
+#include "core/video/row_kernels.h"
 
 namespace video {
 namespace {
 
-using scaled::Columns;
-using scaled::Kernels;
+using rows::Columns;
+using rows::Kernels;
+using rows::kernelsOf;
 
 // One scaled draw: frame1, mixed with frame2 by fract when frame2 is set.
 struct Job {
@@ -73,16 +74,6 @@ void routine(const Job& j, int yStartThis, int yStartNext) {
     }
     sy += verScaleMult;
   }
-}
-
-const Kernels& kernelsOf(ScalePath path) {
-#if defined(__x86_64__) || defined(__i386__)
-  if (path == ScalePath::AVX2) return scaled::AVX2_KERNELS;
-  if (path == ScalePath::SSE2) return scaled::SSE2_KERNELS;
-#else
-  (void)path;
-#endif
-  return scaled::TABLE_KERNELS;
 }
 
 // The per-column tables of destination columns x0 … x0 + n − 1.
@@ -206,7 +197,7 @@ bool drawable(const Frame& f) {
          f.pixels.size() >= static_cast<std::size_t>(f.width) * f.height * 4;
 }
 
-void drawScaled(Job j, int numcpu, Bands* bands, ScalePath path) {
+void drawScaled(Job j, int numcpu, Bands* bands, DrawPath path) {
   if (j.w <= 0 || j.h <= 0 || !drawable(*j.frame1)) return;
   // frame2 is read at frame1's positions: only a frame of the same size can be mixed.
   if (j.frame2 && (j.frame2->width != j.frame1->width || j.frame2->height != j.frame1->height ||
@@ -219,7 +210,7 @@ void drawScaled(Job j, int numcpu, Bands* bands, ScalePath path) {
   if (x0 >= x1 || y0 >= y1) return;
   numcpu = std::max(numcpu, 1);
 
-  if (path == ScalePath::REFERENCE) {
+  if (path == DrawPath::REFERENCE) {
     if (j.frame2)
       runBands(y0, y1, numcpu, bands, [&](int ys, int ye) { routine<true>(j, ys, ye); });
     else
@@ -231,7 +222,7 @@ void drawScaled(Job j, int numcpu, Bands* bands, ScalePath path) {
   // or of a frame with itself, is the first frame alone.
   if (j.alpha == 0) return;
   if (j.frame2 && (j.fract == 0 || j.frame2 == j.frame1)) j.frame2 = nullptr;
-  if (!scalePathAvailable(path)) path = bestScalePath();
+  if (!drawPathAvailable(path)) path = bestDrawPath();
   const Kernels& k = kernelsOf(path);
   // The drawing thread's tables, reused from call to call. A lambda does not capture a
   // thread_local (each thread would see its own), so the workers get it by reference.
@@ -243,40 +234,14 @@ void drawScaled(Job j, int numcpu, Bands* bands, ScalePath path) {
 
 }  // namespace
 
-bool scalePathAvailable(ScalePath path) {
-  switch (path) {
-    case ScalePath::REFERENCE:
-    case ScalePath::TABLE:
-      return true;
-#if defined(__x86_64__) || defined(__i386__)
-    case ScalePath::SSE2:
-      return __builtin_cpu_supports("sse2");
-    case ScalePath::AVX2:
-      return __builtin_cpu_supports("avx2");
-#else
-    case ScalePath::SSE2:
-    case ScalePath::AVX2:
-      return false;
-#endif
-  }
-  return false;
-}
-
-ScalePath bestScalePath() {
-  static const ScalePath best = scalePathAvailable(ScalePath::AVX2)   ? ScalePath::AVX2
-                                : scalePathAvailable(ScalePath::SSE2) ? ScalePath::SSE2
-                                                                      : ScalePath::TABLE;
-  return best;
-}
-
 void putFrameScaled(const Frame& frame, Canvas dst, int x, int y, int w, int h, int alpha,
-                    int numcpu, Bands* bands, ScalePath path) {
+                    int numcpu, Bands* bands, DrawPath path) {
   drawScaled(Job{&frame, nullptr, 0, dst, x, y, w, h, alpha}, numcpu, bands, path);
 }
 
 void putFrameScaledMix(const Frame& frame1, const Frame& frame2, int fract, Canvas dst, int x,
                        int y, int w, int h, int alpha, int numcpu, Bands* bands,
-                       ScalePath path) {
+                       DrawPath path) {
   drawScaled(Job{&frame1, &frame2, fract, dst, x, y, w, h, alpha}, numcpu, bands, path);
 }
 

@@ -14,21 +14,21 @@ namespace {
 using testsupport::randomFrame;
 using testsupport::Screen;
 using testsupport::solidFrame;
-using video::ScalePath;
+using video::DrawPath;
 
-std::vector<ScalePath> availablePaths() {
-  std::vector<ScalePath> paths;
-  for (ScalePath p : {ScalePath::REFERENCE, ScalePath::TABLE, ScalePath::SSE2, ScalePath::AVX2})
-    if (video::scalePathAvailable(p)) paths.push_back(p);
+std::vector<DrawPath> availablePaths() {
+  std::vector<DrawPath> paths;
+  for (DrawPath p : {DrawPath::REFERENCE, DrawPath::PORTABLE, DrawPath::SSE2, DrawPath::AVX2})
+    if (video::drawPathAvailable(p)) paths.push_back(p);
   return paths;
 }
 
-const char* name(ScalePath p) {
+const char* name(DrawPath p) {
   switch (p) {
-    case ScalePath::REFERENCE: return "reference";
-    case ScalePath::TABLE: return "table";
-    case ScalePath::SSE2: return "sse2";
-    case ScalePath::AVX2: return "avx2";
+    case DrawPath::REFERENCE: return "reference";
+    case DrawPath::PORTABLE: return "table";
+    case DrawPath::SSE2: return "sse2";
+    case DrawPath::AVX2: return "avx2";
   }
   return "?";
 }
@@ -38,7 +38,7 @@ TEST(Scaled, TwoPixelsStretchedToFourInterpolateAndClampTheLastColumn) {
   // itself, so it stays white.
   video::Frame f = solidFrame(2, 1, {0, 0, 0, 255});
   for (int c = 0; c < 3; ++c) f.pixels[4 + c] = 255;
-  for (ScalePath path : availablePaths())
+  for (DrawPath path : availablePaths())
     for (int numcpu : {1, 3}) {
       Screen s(4, 1, 99);
       video::putFrameScaled(f, s.canvas(), 0, 0, 4, 1, 256, numcpu, nullptr, path);
@@ -59,7 +59,7 @@ TEST(Scaled, UniformOpacityReplacesKeepsOrBlendsAndIgnoresSourceAlpha) {
     int blue;  // the blue byte over a screen of 30s: (50 × alpha + 30 × (256 − alpha)) >> 8
   };
   const Case cases[] = {{256, 50}, {0, 30}, {128, 40}, {1, 30}, {255, 49}};
-  for (ScalePath path : availablePaths())
+  for (DrawPath path : availablePaths())
     for (const auto& c : cases) {
       Screen s(2, 2, 30);
       video::putFrameScaled(f, s.canvas(), 0, 0, 2, 2, c.alpha, 2, nullptr, path);
@@ -73,7 +73,7 @@ TEST(Scaled, MixedFramesBlendTheirBilinearValues) {
   const video::Frame f1 = solidFrame(3, 3, {100, 100, 100, 255});
   const video::Frame f2 = solidFrame(3, 3, {220, 220, 220, 255});
   const video::Frame odd = solidFrame(2, 3, {220, 220, 220, 255});
-  for (ScalePath path : availablePaths()) {
+  for (DrawPath path : availablePaths()) {
     Screen s(5, 5);
     video::putFrameScaledMix(f1, f2, 64, s.canvas(), 0, 0, 5, 5, 256, 2, nullptr, path);
     EXPECT_EQ(s.at(4, 4)[1], 130) << name(path);
@@ -99,7 +99,7 @@ TEST(Scaled, EmptyOrOutsideTargetsStartNoTask) {
   const int boxes[][4] = {{0, 0, 0, 4}, {0, 0, 4, 0}, {0, 0, -3, 4}, {8, 0, 4, 4}, {0, -4, 4, 4},
                           {-20, -20, 10, 10}};
   for (const auto& b : boxes)
-    for (ScalePath path : availablePaths()) {
+    for (DrawPath path : availablePaths()) {
       video::putFrameScaledMix(f, f, 100, s.canvas(), b[0], b[1], b[2], b[3], 256, 2, &pool, path);
       video::putFrameScaled(f, s.canvas(), b[0], b[1], b[2], b[3], 256, 2, &pool, path);
     }
@@ -137,7 +137,7 @@ void expectAllPathsMatch(const Draw& d, int sw, int sh, std::mt19937& rng,
   Screen ref(sw, sh);
   for (auto& b : ref.px) b = static_cast<std::uint8_t>(rng());
   const auto start = ref.px;
-  auto draw = [&](Screen& s, int numcpu, video::Bands* pool, ScalePath path) {
+  auto draw = [&](Screen& s, int numcpu, video::Bands* pool, DrawPath path) {
     if (d.mix)
       video::putFrameScaledMix(d.f1, d.f2, d.fract, s.canvas(), d.x, d.y, d.w, d.h, d.alpha,
                                numcpu, pool, path);
@@ -151,7 +151,7 @@ void expectAllPathsMatch(const Draw& d, int sw, int sh, std::mt19937& rng,
   else
     video::putFrameScaledRoutine(d.f1, ref.canvas(), d.x, d.y, d.w, d.h, d.alpha,
                                  std::max(d.y, 0), std::min(sh, d.y + d.h));
-  for (ScalePath path : availablePaths())
+  for (DrawPath path : availablePaths())
     for (video::Bands* pool : pools)
       for (int numcpu : {1, 2, 3, 7}) {
         Screen s(sw, sh);

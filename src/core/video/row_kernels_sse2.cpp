@@ -6,12 +6,12 @@
 
 #include <cstring>
 
-#include "core/video/scaled_kernels.h"
+#include "core/video/row_kernels.h"
 
 #pragma GCC push_options
 #pragma GCC target("sse2")
 
-namespace video::scaled {
+namespace video::rows {
 namespace {
 
 inline __m128i loadu(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
@@ -49,14 +49,14 @@ void hpass(const std::uint8_t* srcRow, const Columns& cols, std::int16_t* out) {
   for (; u < n; ++u) hpassPixel(srcRow, cols, u, out);
 }
 
-// value = (top × (256 − wy) + bottom × wy) >> 16 for 2 pixels (8 lanes).
+// value = (top × (256 − wy) + bottom × wy) >> 16 for 2 pixels (8 lanes); the multiply-add
+// of the stored rows gives the sum less 128 × 65536, hence the 128 added after the shift.
 inline __m128i vertical(const std::int16_t* t, const std::int16_t* b, __m128i wpair) {
   const __m128i tv = loadu(t), bv = loadu(b);
-  const __m128i bias = _mm_set1_epi32(H_OFFSET * 256);
   const __m128i lo = _mm_madd_epi16(_mm_unpacklo_epi16(tv, bv), wpair);
   const __m128i hi = _mm_madd_epi16(_mm_unpackhi_epi16(tv, bv), wpair);
-  return _mm_packs_epi32(_mm_srai_epi32(_mm_add_epi32(lo, bias), 16),
-                         _mm_srai_epi32(_mm_add_epi32(hi, bias), 16));
+  return _mm_add_epi16(_mm_packs_epi32(_mm_srai_epi32(lo, 16), _mm_srai_epi32(hi, 16)),
+                       _mm_set1_epi16(128));
 }
 
 // (a × (256 − w) + b × w) >> 8, exact in wrapping 16-bit arithmetic.
@@ -65,15 +65,45 @@ inline __m128i lerp(__m128i a, __m128i b, __m128i w) {
       _mm_add_epi16(_mm_slli_epi16(a, 8), _mm_mullo_epi16(_mm_sub_epi16(b, a), w)), 8);
 }
 
-// Blends 4 values (two halves of 2 pixels) into 4 destination pixels, keeping their alpha.
-inline void blendOut(std::uint8_t* dst, __m128i v0, __m128i v1, __m128i alpha) {
-  const __m128i zero = _mm_setzero_si128();
+// 4 pixels as two halves of 16-bit lanes.
+inline __m128i lowHalf(__m128i px) { return _mm_unpacklo_epi8(px, _mm_setzero_si128()); }
+inline __m128i highHalf(__m128i px) { return _mm_unpackhi_epi8(px, _mm_setzero_si128()); }
+
+// Blends 4 values (two halves of 2 pixels, 16-bit lanes) into 4 destination pixels with
+// the weights a0, a1 (per lane), keeping the destination's alpha bytes.
+inline void blendOut(std::uint8_t* dst, __m128i v0, __m128i v1, __m128i a0, __m128i a1) {
   const __m128i d = loadu(dst);
-  const __m128i r0 = lerp(_mm_unpacklo_epi8(d, zero), v0, alpha);
-  const __m128i r1 = lerp(_mm_unpackhi_epi8(d, zero), v1, alpha);
+  const __m128i r0 = lerp(lowHalf(d), v0, a0), r1 = lerp(highHalf(d), v1, a1);
   const __m128i alphaBytes = _mm_set1_epi32(static_cast<int>(0xFF000000u));
   storeu(dst, _mm_or_si128(_mm_andnot_si128(alphaBytes, _mm_packus_epi16(r0, r1)),
                            _mm_and_si128(alphaBytes, d)));
+}
+
+// Each pixel's alpha lane copied over its four lanes.
+inline __m128i alphaOf(__m128i px16) {
+  return _mm_shufflehi_epi16(_mm_shufflelo_epi16(px16, 0xFF), 0xFF);
+}
+
+void put(const std::uint8_t* src, std::uint8_t* dst, int n) {
+  int i = 0;
+  for (; i + 4 <= n; i += 4) {
+    const __m128i s = loadu(src + i * 4);
+    const __m128i s0 = lowHalf(s), s1 = highHalf(s);
+    blendOut(dst + i * 4, s0, s1, alphaOf(s0), alphaOf(s1));
+  }
+  for (; i < n; ++i) ownAlphaPixel(src + i * 4, dst + i * 4);
+}
+
+void putMix(const std::uint8_t* src1, const std::uint8_t* src2, int fract, std::uint8_t* dst,
+            int n) {
+  const __m128i fv = _mm_set1_epi16(static_cast<short>(fract));
+  int i = 0;
+  for (; i + 4 <= n; i += 4) {
+    const __m128i a = loadu(src1 + i * 4), b = loadu(src2 + i * 4);
+    const __m128i m0 = lerp(lowHalf(a), lowHalf(b), fv), m1 = lerp(highHalf(a), highHalf(b), fv);
+    blendOut(dst + i * 4, m0, m1, alphaOf(m0), alphaOf(m1));
+  }
+  for (; i < n; ++i) ownAlphaMixPixel(src1 + i * 4, src2 + i * 4, fract, dst + i * 4);
 }
 
 inline __m128i weightPair(int wy) { return _mm_set1_epi32((wy << 16) | (256 - wy)); }
@@ -85,7 +115,7 @@ void vplain(const std::int16_t* t, const std::int16_t* b, int wy, int alpha, std
   int i = 0;
   for (; i + 4 <= n; i += 4) {
     const std::int16_t *ti = t + i * 4, *bi = b + i * 4;
-    blendOut(dst + i * 4, vertical(ti, bi, wpair), vertical(ti + 8, bi + 8, wpair), av);
+    blendOut(dst + i * 4, vertical(ti, bi, wpair), vertical(ti + 8, bi + 8, wpair), av, av);
   }
   for (; i < n; ++i) vplainPixel(t + i * 4, b + i * 4, wy, alpha, dst + i * 4);
 }
@@ -101,7 +131,7 @@ void vmix(const std::int16_t* t1, const std::int16_t* b1, const std::int16_t* t2
     const __m128i m0 = lerp(vertical(t1 + o, b1 + o, wpair), vertical(t2 + o, b2 + o, wpair), fv);
     const __m128i m1 =
         lerp(vertical(t1 + o + 8, b1 + o + 8, wpair), vertical(t2 + o + 8, b2 + o + 8, wpair), fv);
-    blendOut(dst + o, m0, m1, av);
+    blendOut(dst + o, m0, m1, av, av);
   }
   for (; i < n; ++i)
     vmixPixel(t1 + i * 4, b1 + i * 4, t2 + i * 4, b2 + i * 4, wy, fract, alpha, dst + i * 4);
@@ -109,9 +139,9 @@ void vmix(const std::int16_t* t1, const std::int16_t* b1, const std::int16_t* t2
 
 }  // namespace
 
-const Kernels SSE2_KERNELS{hpass, vplain, vmix};
+const Kernels SSE2_KERNELS{put, putMix, hpass, vplain, vmix};
 
-}  // namespace video::scaled
+}  // namespace video::rows
 
 #pragma GCC pop_options
 
