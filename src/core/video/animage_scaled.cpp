@@ -197,12 +197,14 @@ bool drawable(const Frame& f) {
          f.pixels.size() >= static_cast<std::size_t>(f.width) * f.height * 4;
 }
 
+// frame2 is read at frame1's positions: only a frame of the same size can be mixed.
+bool sameSize(const Frame& f1, const Frame& f2) {
+  return f2.width == f1.width && f2.height == f1.height && drawable(f2);
+}
+
 void drawScaled(Job j, int numcpu, Bands* bands, DrawPath path) {
   if (j.w <= 0 || j.h <= 0 || !drawable(*j.frame1)) return;
-  // frame2 is read at frame1's positions: only a frame of the same size can be mixed.
-  if (j.frame2 && (j.frame2->width != j.frame1->width || j.frame2->height != j.frame1->height ||
-                   !drawable(*j.frame2)))
-    j.frame2 = nullptr;
+  if (j.frame2 && !sameSize(*j.frame1, *j.frame2)) j.frame2 = nullptr;
   const auto x0 = static_cast<int>(std::max<std::int64_t>(j.x, 0));
   const auto x1 = static_cast<int>(std::min<std::int64_t>(j.dst.width, std::int64_t{j.x} + j.w));
   const auto y0 = static_cast<int>(std::max<std::int64_t>(j.y, 0));
@@ -247,15 +249,22 @@ void putFrameScaledMix(const Frame& frame1, const Frame& frame2, int fract, Canv
 
 void putFrameScaledRoutine(const Frame& frame, Canvas dst, int x, int y, int w, int h, int alpha,
                            int yStartThis, int yStartNext) {
-  if (w <= 0 || h <= 0 || !drawable(frame)) return;
-  routine<false>(Job{&frame, nullptr, 0, dst, x, y, w, h, alpha}, yStartThis, yStartNext);
+  putFrameScaledMixRoutine(frame, frame, 0, dst, x, y, w, h, alpha, yStartThis, yStartNext);
 }
 
 void putFrameScaledMixRoutine(const Frame& frame1, const Frame& frame2, int fract, Canvas dst,
                               int x, int y, int w, int h, int alpha, int yStartThis,
                               int yStartNext) {
   if (w <= 0 || h <= 0 || !drawable(frame1)) return;
-  routine<true>(Job{&frame1, &frame2, fract, dst, x, y, w, h, alpha}, yStartThis, yStartNext);
+  // Only rows of the target that lie on the destination.
+  yStartThis = static_cast<int>(std::max<std::int64_t>({yStartThis, y, 0}));
+  yStartNext = static_cast<int>(
+      std::min<std::int64_t>({yStartNext, std::int64_t{y} + h, std::int64_t{dst.height}}));
+  Job j{&frame1, &frame2, fract, dst, x, y, w, h, alpha};
+  if (&frame2 == &frame1 || !sameSize(frame1, frame2))
+    routine<false>(j, yStartThis, yStartNext);
+  else
+    routine<true>(j, yStartThis, yStartNext);
 }
 
 }  // namespace video

@@ -46,6 +46,11 @@ const Kernels& kernelsOf(DrawPath path) {
 }  // namespace rows
 
 bool drawPathAvailable(DrawPath path) {
+#if defined(__x86_64__) || defined(__i386__)
+  // The processor's features may be asked for from a static initialiser, before the
+  // runtime has read them.
+  __builtin_cpu_init();
+#endif
   switch (path) {
     case DrawPath::REFERENCE:
     case DrawPath::PORTABLE:
