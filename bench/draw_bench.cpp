@@ -36,13 +36,17 @@ struct Scene {
   video::Frame f1, f2;
   std::vector<std::uint8_t> screen;
   Scene(int sw_, int sh_, int dw_, int dh_)
-      : sw(sw_), sh(sh_), dw(dw_), dh(dh_), f1(randomFrame(sw_, sh_, 1)),
-        f2(randomFrame(sw_, sh_, 2)), screen(static_cast<std::size_t>(dw_) * dh_ * 4, 40) {}
+      : sw(sw_),
+        sh(sh_),
+        dw(dw_),
+        dh(dh_),
+        f1(randomFrame(sw_, sh_, 1)),
+        f2(randomFrame(sw_, sh_, 2)),
+        screen(static_cast<std::size_t>(dw_) * dh_ * 4, 40) {}
   video::Canvas canvas() { return {screen.data(), dw, dh}; }
 };
 
-void engineDraw(benchmark::State& state, int sw, int sh, int dw, int dh, bool mix,
-                DrawPath path) {
+void engineDraw(benchmark::State& state, int sw, int sh, int dw, int dh, bool mix, DrawPath path) {
   if (!video::drawPathAvailable(path)) {
     state.SkipWithError("path not available on this processor");
     return;
@@ -130,7 +134,10 @@ void memoryFloor(benchmark::State& state) {
 
 // Wall time (the bands run on other threads), medians of 5 runs.
 void common(benchmark::internal::Benchmark* b) {
-  b->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.3)->Repetitions(5)
+  b->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->MinTime(0.3)
+      ->Repetitions(5)
       ->ReportAggregatesOnly(true);
 }
 void setup(benchmark::internal::Benchmark* b) { common(b->Arg(1)->Arg(2)); }
@@ -144,8 +151,7 @@ BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_reference, 1280, 720, 1920, 1080, tr
 BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_fast, 1280, 720, 1920, 1080, true,
                   video::bestDrawPath())
     ->Apply(setup);
-BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_fast_sse2, 1280, 720, 1920, 1080, true,
-                  DrawPath::SSE2)
+BENCHMARK_CAPTURE(engineDraw, DrawScaledMix_fast_sse2, 1280, 720, 1920, 1080, true, DrawPath::SSE2)
     ->Apply(setup);
 BENCHMARK_CAPTURE(pixmanDraw, DrawScaledMix_pixman, 1280, 720, 1920, 1080, true)->Apply(setup);
 
@@ -153,14 +159,12 @@ BENCHMARK_CAPTURE(pixmanDraw, DrawScaledMix_pixman, 1280, 720, 1920, 1080, true)
 BENCHMARK_CAPTURE(engineDraw, DrawScaled_reference, 1280, 720, 1920, 1080, false,
                   DrawPath::REFERENCE)
     ->Apply(setup);
-BENCHMARK_CAPTURE(engineDraw, DrawScaled_fast, 1280, 720, 1920, 1080, false,
-                  video::bestDrawPath())
+BENCHMARK_CAPTURE(engineDraw, DrawScaled_fast, 1280, 720, 1920, 1080, false, video::bestDrawPath())
     ->Apply(setup);
 BENCHMARK_CAPTURE(pixmanDraw, DrawScaled_pixman, 1280, 720, 1920, 1080, false)->Apply(setup);
 
 // A 960×540 cinema on a 1280×720 screen.
-BENCHMARK_CAPTURE(engineDraw, Cinema720Mix_fast, 960, 540, 1280, 720, true,
-                  video::bestDrawPath())
+BENCHMARK_CAPTURE(engineDraw, Cinema720Mix_fast, 960, 540, 1280, 720, true, video::bestDrawPath())
     ->Apply(setup);
 
 BENCHMARK(memoryFloor)->Name("MemoryFloor_memcpy_1920x1080")->Apply(common);

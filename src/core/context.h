@@ -54,8 +54,8 @@ class Context {
   void DrawAnimage(const video::Animage* animg, int x, int y, bool smooth, bool center) {
     video->DrawAnimage(animg, x, y, smooth, center);
   }
-  void DrawRect(int x, int y, int w, int h, std::uint8_t red, std::uint8_t green,
-                std::uint8_t blue, std::uint8_t alpha, bool fill) {
+  void DrawRect(int x, int y, int w, int h, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                std::uint8_t alpha, bool fill) {
     video->DrawRect(x, y, w, h, red, green, blue, alpha, fill);
   }
   void DrawCircle(int x, int y, int r, std::uint8_t red, std::uint8_t green, std::uint8_t blue,

@@ -26,11 +26,11 @@ struct Animage {
   // are complete whenever it reads true.
   std::atomic<bool> ready = false;
   std::vector<Frame> frames;
-  int curr = 0;               // current frame, 0 ≤ curr < frames.size()
-  double fract = 0;           // way from the current frame to the next, 0 ≤ fract < 1
-  double rate = 0;            // cycles (frame 0 to the last frame) per second; ≤ 0 stands still
-  std::int64_t start = 0;     // engine tick at which cycle position 0 lies
-  int repeats = 0;            // −1 loops for ever; r ≥ 0 holds the last frame after r + 1 cycles
+  int curr = 0;            // current frame, 0 ≤ curr < frames.size()
+  double fract = 0;        // way from the current frame to the next, 0 ≤ fract < 1
+  double rate = 0;         // cycles (frame 0 to the last frame) per second; ≤ 0 stands still
+  std::int64_t start = 0;  // engine tick at which cycle position 0 lies
+  int repeats = 0;         // −1 loops for ever; r ≥ 0 holds the last frame after r + 1 cycles
 
   // Starts the animation: from frame 0 at tick `start`.
   void Run(double rate, std::int64_t start, int repeats);

@@ -107,8 +107,8 @@ core::Result<std::shared_ptr<Animage>> Context::LoadAnimage(const std::string& a
       auto next = loadFrame(fpath);
       if (!next) break;
       // Blended drawing reads the next frame at the current frame's offsets.
-      if (!animg->frames.empty() && (next->width != animg->frames[0].width ||
-                                     next->height != animg->frames[0].height))
+      if (!animg->frames.empty() &&
+          (next->width != animg->frames[0].width || next->height != animg->frames[0].height))
         return core::Fail("Frame '" + fpath + "' is " + std::to_string(next->width) + " x " +
                           std::to_string(next->height) + " pixels, unlike the " +
                           std::to_string(animg->frames[0].width) + " x " +

@@ -182,9 +182,7 @@ void tableBand(const Job& j, const Columns& cols, const Kernels& k, int x0, int 
 // Runs `band(yStartThis, yStartNext)` for each of numcpu bands over rows y0 … y1 − 1.
 template <class F>
 void runBands(int y0, int y1, int numcpu, Bands* bands, const F& band) {
-  auto task = [&](int p) {
-    band(bandStart(y0, y1, numcpu, p), bandStart(y0, y1, numcpu, p + 1));
-  };
+  auto task = [&](int p) { band(bandStart(y0, y1, numcpu, p), bandStart(y0, y1, numcpu, p + 1)); };
   if (bands) {
     bands->Run(numcpu, task);
   } else {
@@ -242,8 +240,7 @@ void putFrameScaled(const Frame& frame, Canvas dst, int x, int y, int w, int h, 
 }
 
 void putFrameScaledMix(const Frame& frame1, const Frame& frame2, int fract, Canvas dst, int x,
-                       int y, int w, int h, int alpha, int numcpu, Bands* bands,
-                       DrawPath path) {
+                       int y, int w, int h, int alpha, int numcpu, Bands* bands, DrawPath path) {
   drawScaled(Job{&frame1, &frame2, fract, dst, x, y, w, h, alpha}, numcpu, bands, path);
 }
 

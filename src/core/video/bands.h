@@ -30,7 +30,8 @@ class Bands {
   // returns when all have finished. Must be called from one thread at a time.
   template <class F>
   void Run(int n, const F& task) {
-    run(n, [](const void* f, int band) { (*static_cast<const F*>(f))(band); }, &task);
+    run(
+        n, [](const void* f, int band) { (*static_cast<const F*>(f))(band); }, &task);
   }
 
  private:

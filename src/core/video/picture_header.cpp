@@ -39,11 +39,11 @@ std::optional<PictureSize> jpegSize(std::ifstream& in) {
     const std::uint8_t marker = m[1];
     at += 2;
     if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;  // no length
-    if (marker == 0xD9 || marker == 0xDA) return std::nullopt;  // no frame header first
+    if (marker == 0xD9 || marker == 0xDA) return std::nullopt;           // no frame header first
     std::uint8_t seg[7];
     if (!readAt(in, at, seg, 2)) return std::nullopt;
-    const bool sof = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                     marker != 0xCC;
+    const bool sof =
+        marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
     if (sof) {
       if (!readAt(in, at, seg, 7)) return std::nullopt;
       // A height of 0 is given later in the stream; leave such files to the decoder.
@@ -56,7 +56,8 @@ std::optional<PictureSize> jpegSize(std::ifstream& in) {
 }
 
 std::optional<PictureSize> webpSize(const std::uint8_t* h) {
-  if (std::memcmp(h + 12, "VP8 ", 4) == 0) return PictureSize{le16(h + 26) & 0x3FFF, le16(h + 28) & 0x3FFF};
+  if (std::memcmp(h + 12, "VP8 ", 4) == 0)
+    return PictureSize{le16(h + 26) & 0x3FFF, le16(h + 28) & 0x3FFF};
   if (std::memcmp(h + 12, "VP8L", 4) == 0 && h[20] == 0x2F) {
     const std::uint32_t bits = le32(h + 21);
     return PictureSize{(bits & 0x3FFF) + 1, ((bits >> 14) & 0x3FFF) + 1};

@@ -46,13 +46,13 @@ struct Kernels {
   // n source pixels over n destination pixels, each by its own alpha.
   void (*put)(const std::uint8_t* src, std::uint8_t* dst, int n);
   // The same with two source rows mixed by fract (0 … 255) first.
-  void (*putMix)(const std::uint8_t* src1, const std::uint8_t* src2, int fract,
-                 std::uint8_t* dst, int n);
+  void (*putMix)(const std::uint8_t* src1, const std::uint8_t* src2, int fract, std::uint8_t* dst,
+                 int n);
   // One source row (4 bytes per pixel) into cols.n horizontal values per byte lane.
   void (*hpass)(const std::uint8_t* srcRow, const Columns& cols, std::int16_t* out);
   // n destination pixels from two horizontal rows (t above, b below) with weight wy.
-  void (*vplain)(const std::int16_t* t, const std::int16_t* b, int wy, int alpha,
-                 std::uint8_t* dst, int n);
+  void (*vplain)(const std::int16_t* t, const std::int16_t* b, int wy, int alpha, std::uint8_t* dst,
+                 int n);
   // The same for two frames mixed by fract.
   void (*vmix)(const std::int16_t* t1, const std::int16_t* b1, const std::int16_t* t2,
                const std::int16_t* b2, int wy, int fract, int alpha, std::uint8_t* dst, int n);
@@ -76,14 +76,13 @@ inline void ownAlphaPixel(const std::uint8_t* s, std::uint8_t* d) {
 }
 
 inline void ownAlphaMixPixel(const std::uint8_t* s1, const std::uint8_t* s2, int fract,
-                        std::uint8_t* d) {
+                             std::uint8_t* d) {
   const auto f = static_cast<unsigned>(fract);
   const unsigned am = blendByte(s2[3], s1[3], f);
   for (int c = 0; c < 3; ++c) d[c] = blendByte(blendByte(s2[c], s1[c], f), d[c], am);
 }
 
-inline void hpassPixel(const std::uint8_t* srcRow, const Columns& cols, int u,
-                       std::int16_t* out) {
+inline void hpassPixel(const std::uint8_t* srcRow, const Columns& cols, int u, std::int16_t* out) {
   const std::uint8_t* l = srcRow + static_cast<std::size_t>(cols.idx0[u]) * 4;
   const std::uint8_t* r = srcRow + static_cast<std::size_t>(cols.idx1[u]) * 4;
   const int wx = cols.wx4[static_cast<std::size_t>(u) * 4];

@@ -21,8 +21,8 @@ inline void storeu(void* p, __m256i v) { _mm256_storeu_si256(static_cast<__m256i
 // 0 … 65280, so 16-bit wrapping arithmetic gives it exactly; the xor stores it − 32768.
 inline __m256i horizontal(__m128i left, __m128i right, __m256i wx) {
   const __m256i l = _mm256_cvtepu8_epi16(left), r = _mm256_cvtepu8_epi16(right);
-  const __m256i top = _mm256_add_epi16(_mm256_slli_epi16(l, 8),
-                                       _mm256_mullo_epi16(_mm256_sub_epi16(r, l), wx));
+  const __m256i top =
+      _mm256_add_epi16(_mm256_slli_epi16(l, 8), _mm256_mullo_epi16(_mm256_sub_epi16(r, l), wx));
   return _mm256_xor_si256(top, _mm256_set1_epi16(static_cast<short>(0x8000)));
 }
 
@@ -48,8 +48,8 @@ void hpass(const std::uint8_t* srcRow, const Columns& cols, std::int16_t* out) {
       r = _mm256_i32gather_epi32(src32, loadu(idx1 + u), 4);
     }
     const std::int16_t* wx = wx4 + static_cast<std::size_t>(u) * 4;
-    storeu(out + u * 4, horizontal(_mm256_castsi256_si128(l), _mm256_castsi256_si128(r),
-                                   loadu(wx)));
+    storeu(out + u * 4,
+           horizontal(_mm256_castsi256_si128(l), _mm256_castsi256_si128(r), loadu(wx)));
     storeu(out + u * 4 + 16, horizontal(_mm256_extracti128_si256(l, 1),
                                         _mm256_extracti128_si256(r, 1), loadu(wx + 16)));
   }
@@ -65,17 +65,15 @@ inline __m256i vertical(const std::int16_t* t, const std::int16_t* b, __m256i wp
   const __m256i tv = loadu(t), bv = loadu(b);
   const __m256i lo = _mm256_madd_epi16(_mm256_unpacklo_epi16(tv, bv), wpair);
   const __m256i hi = _mm256_madd_epi16(_mm256_unpackhi_epi16(tv, bv), wpair);
-  return _mm256_add_epi16(
-      _mm256_packs_epi32(_mm256_srai_epi32(lo, 16), _mm256_srai_epi32(hi, 16)),
-      _mm256_set1_epi16(128));
+  return _mm256_add_epi16(_mm256_packs_epi32(_mm256_srai_epi32(lo, 16), _mm256_srai_epi32(hi, 16)),
+                          _mm256_set1_epi16(128));
 }
 
 // (a × (256 − w) + b × w) >> 8 for 16-bit lanes of 0 … 255, w in 0 … 256: the sum lies in
 // 0 … 65280, so a × 256 + (b − a) × w in wrapping 16-bit arithmetic is exact.
 inline __m256i lerp(__m256i a, __m256i b, __m256i w) {
   return _mm256_srli_epi16(
-      _mm256_add_epi16(_mm256_slli_epi16(a, 8), _mm256_mullo_epi16(_mm256_sub_epi16(b, a), w)),
-      8);
+      _mm256_add_epi16(_mm256_slli_epi16(a, 8), _mm256_mullo_epi16(_mm256_sub_epi16(b, a), w)), 8);
 }
 
 // 8 pixels as two halves of 16-bit lanes.
@@ -149,9 +147,8 @@ void vmix(const std::int16_t* t1, const std::int16_t* b1, const std::int16_t* t2
   for (; i + 8 <= n; i += 8) {
     const int o = i * 4;
     const __m256i m0 = lerp(vertical(t1 + o, b1 + o, wpair), vertical(t2 + o, b2 + o, wpair), fv);
-    const __m256i m1 =
-        lerp(vertical(t1 + o + 16, b1 + o + 16, wpair), vertical(t2 + o + 16, b2 + o + 16, wpair),
-             fv);
+    const __m256i m1 = lerp(vertical(t1 + o + 16, b1 + o + 16, wpair),
+                            vertical(t2 + o + 16, b2 + o + 16, wpair), fv);
     blendOut(dst + o, m0, m1, av, av);
   }
   for (; i < n; ++i)

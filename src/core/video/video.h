@@ -82,8 +82,8 @@ struct Context {
   // with `mix` mixed with the next frame.
   void DrawAnimageScaled(const Animage* animg, int x, int y, int w, int h, int alpha, bool mix);
   // A w × h rectangle at top-left (x, y), filled or as a one-pixel outline.
-  void DrawRect(int x, int y, int w, int h, std::uint8_t red, std::uint8_t green,
-                std::uint8_t blue, std::uint8_t alpha, bool fill);
+  void DrawRect(int x, int y, int w, int h, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                std::uint8_t alpha, bool fill);
   // A one-pixel circle of radius r around (x, y).
   void DrawCircle(int x, int y, int r, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
                   std::uint8_t alpha);

@@ -77,8 +77,19 @@ TEST(Composite, ClipsAtEveryEdge) {
   video::Frame f = solidFrame(4, 3, OPAQUE_WHITE);
   for (int i = 0; i < 12; ++i) f.pixels[static_cast<std::size_t>(i) * 4] = 10 * (i + 1);
   const std::pair<int, int> positions[] = {
-      {1, 1},  {-2, 1},  {4, 1},  {1, -2}, {1, 3},    {-3, -2}, {5, 4},
-      {-4, 0}, {6, 0},   {0, -3}, {0, 5},  {-1000000000, 0}, {2000000000, 2000000000},
+      {1, 1},
+      {-2, 1},
+      {4, 1},
+      {1, -2},
+      {1, 3},
+      {-3, -2},
+      {5, 4},
+      {-4, 0},
+      {6, 0},
+      {0, -3},
+      {0, 5},
+      {-1000000000, 0},
+      {2000000000, 2000000000},
   };
   for (auto [x, y] : positions) {
     Screen s(6, 5);

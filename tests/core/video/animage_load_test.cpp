@@ -71,9 +71,9 @@ TEST_F(Load, SequencesRunFromFrameOneToTheFirstGap) {
   };
   const Case cases[] = {
       {"s1/b.png", {1, 2, 3}, 3},
-      {"s2/b.png", {1, 2, 4}, 2},      // the gap at 3 ends it
-      {"s3/b.png", {2, 3}, 0},         // no 0001: an empty animage, no error
-      {"first.set/pic.png", {1}, 1},   // the last dot of the whole path counts
+      {"s2/b.png", {1, 2, 4}, 2},     // the gap at 3 ends it
+      {"s3/b.png", {2, 3}, 0},        // no 0001: an empty animage, no error
+      {"first.set/pic.png", {1}, 1},  // the last dot of the whole path counts
   };
   for (const auto& c : cases) {
     const std::string dirpath = c.path.substr(0, c.path.rfind('.'));
@@ -106,29 +106,26 @@ TEST_F(Load, MissingOrUnsuitableSequencesFailWithTheirMessages) {
   EXPECT_EQ(error("odd.png"),
             "Frame 'odd/0003.png' is 5 x 4 pixels, unlike the 4 x 4 of the frames before it");
   const std::string noDot = error("plain");
-  EXPECT_EQ(noDot.rfind("Cannot load picture 'plain' (and a path without '.' names no sequence): ", 0),
-            0u)
+  EXPECT_EQ(
+      noDot.rfind("Cannot load picture 'plain' (and a path without '.' names no sequence): ", 0),
+      0u)
       << noDot;
   EXPECT_TRUE(ctx.animages.empty()) << "a failed load registers nothing";
 }
 
 // Headers declaring 20000 × 20000 pixels, with nothing to decode behind them.
-std::string be32(std::uint32_t v) {
-  return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-}
-std::string le32(std::uint32_t v) {
-  return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-}
+std::string be32(std::uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
+std::string le32(std::uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
 std::string le16(std::uint32_t v) { return {char(v), char(v >> 8)}; }
 
 std::vector<std::pair<std::string, std::string>> hugeHeaders() {
   using namespace std::string_literals;
   const std::uint32_t n = 20000;
   return {
-      {"png", "\x89PNG\r\n\x1a\n"s + be32(13) + "IHDR" + be32(n) + be32(n) + "\x08\x06\0\0\0"s +
-                  be32(0)},
-      {"jpg", "\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0"s +
-                  "\xFF\xC0\0\x11\x08"s + be32(n << 16 | n) + "\x03\x01\x22\0\x02\x11\x01\x03\x11\x01"s},
+      {"png",
+       "\x89PNG\r\n\x1a\n"s + be32(13) + "IHDR" + be32(n) + be32(n) + "\x08\x06\0\0\0"s + be32(0)},
+      {"jpg", "\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0"s + "\xFF\xC0\0\x11\x08"s +
+                  be32(n << 16 | n) + "\x03\x01\x22\0\x02\x11\x01\x03\x11\x01"s},
       {"gif", "GIF89a"s + le16(n) + le16(n) + "\0\0\0"s},
       {"bmp", "BM"s + le32(0) + le32(0) + le32(54) + le32(40) + le32(n) + le32(-n) +
                   std::string(28, '\0')},

@@ -25,10 +25,14 @@ std::vector<DrawPath> availablePaths() {
 
 const char* name(DrawPath p) {
   switch (p) {
-    case DrawPath::REFERENCE: return "reference";
-    case DrawPath::PORTABLE: return "table";
-    case DrawPath::SSE2: return "sse2";
-    case DrawPath::AVX2: return "avx2";
+    case DrawPath::REFERENCE:
+      return "reference";
+    case DrawPath::PORTABLE:
+      return "table";
+    case DrawPath::SSE2:
+      return "sse2";
+    case DrawPath::AVX2:
+      return "avx2";
   }
   return "?";
 }
@@ -96,8 +100,8 @@ TEST(Scaled, EmptyOrOutsideTargetsStartNoTask) {
   video::Bands pool(1);
   Screen s(8, 8);
   const auto before = s.px;
-  const int boxes[][4] = {{0, 0, 0, 4}, {0, 0, 4, 0}, {0, 0, -3, 4}, {8, 0, 4, 4}, {0, -4, 4, 4},
-                          {-20, -20, 10, 10}};
+  const int boxes[][4] = {{0, 0, 0, 4}, {0, 0, 4, 0},  {0, 0, -3, 4},
+                          {8, 0, 4, 4}, {0, -4, 4, 4}, {-20, -20, 10, 10}};
   for (const auto& b : boxes)
     for (DrawPath path : availablePaths()) {
       video::putFrameScaledMix(f, f, 100, s.canvas(), b[0], b[1], b[2], b[3], 256, 2, &pool, path);
@@ -139,18 +143,18 @@ void expectAllPathsMatch(const Draw& d, int sw, int sh, std::mt19937& rng,
   const auto start = ref.px;
   auto draw = [&](Screen& s, int numcpu, video::Bands* pool, DrawPath path) {
     if (d.mix)
-      video::putFrameScaledMix(d.f1, d.f2, d.fract, s.canvas(), d.x, d.y, d.w, d.h, d.alpha,
-                               numcpu, pool, path);
+      video::putFrameScaledMix(d.f1, d.f2, d.fract, s.canvas(), d.x, d.y, d.w, d.h, d.alpha, numcpu,
+                               pool, path);
     else
       video::putFrameScaled(d.f1, s.canvas(), d.x, d.y, d.w, d.h, d.alpha, numcpu, pool, path);
   };
   // The reference written out as the routine over the whole target in one band.
   if (d.mix)
-    video::putFrameScaledMixRoutine(d.f1, d.f2, d.fract, ref.canvas(), d.x, d.y, d.w, d.h,
-                                    d.alpha, std::max(d.y, 0), std::min(sh, d.y + d.h));
+    video::putFrameScaledMixRoutine(d.f1, d.f2, d.fract, ref.canvas(), d.x, d.y, d.w, d.h, d.alpha,
+                                    std::max(d.y, 0), std::min(sh, d.y + d.h));
   else
-    video::putFrameScaledRoutine(d.f1, ref.canvas(), d.x, d.y, d.w, d.h, d.alpha,
-                                 std::max(d.y, 0), std::min(sh, d.y + d.h));
+    video::putFrameScaledRoutine(d.f1, ref.canvas(), d.x, d.y, d.w, d.h, d.alpha, std::max(d.y, 0),
+                                 std::min(sh, d.y + d.h));
   for (DrawPath path : availablePaths())
     for (video::Bands* pool : pools)
       for (int numcpu : {1, 2, 3, 7}) {
@@ -159,9 +163,9 @@ void expectAllPathsMatch(const Draw& d, int sw, int sh, std::mt19937& rng,
         draw(s, numcpu, pool, path);
         ASSERT_EQ(s.px, ref.px) << name(path) << " numcpu " << numcpu << " workers "
                                 << (pool ? pool->Workers() : -1) << ": " << d.f1.width << "x"
-                                << d.f1.height << " → " << d.w << "x" << d.h << " at " << d.x
-                                << "," << d.y << " alpha " << d.alpha << " mix " << d.mix
-                                << " fract " << d.fract << " on " << sw << "x" << sh;
+                                << d.f1.height << " → " << d.w << "x" << d.h << " at " << d.x << ","
+                                << d.y << " alpha " << d.alpha << " mix " << d.mix << " fract "
+                                << d.fract << " on " << sw << "x" << sh;
       }
 }
 
@@ -194,14 +198,21 @@ TEST(Scaled, CinemaSizedDrawsMatchTheReference) {
     int fw, fh, x, y, w, h;
   };
   const Case cases[] = {
-      {160, 90, 0, 0, 240, 135},     // 1.5 times, fitted
-      {160, 90, -5, 3, 119, 67},     // reduced
+      {160, 90, 0, 0, 240, 135},        // 1.5 times, fitted
+      {160, 90, -5, 3, 119, 67},        // reduced
       {64, 48, -700, -500, 1280, 960},  // zoomed in, only a corner on screen
-      {97, 61, 17, -9, 211, 150},    // odd sizes
+      {97, 61, 17, -9, 211, 150},       // odd sizes
   };
   for (const auto& c : cases) {
-    Draw d{randomFrame(c.fw, c.fh, rng), randomFrame(c.fw, c.fh, rng), true, 77, c.x, c.y, c.w,
-           c.h, 200};
+    Draw d{randomFrame(c.fw, c.fh, rng),
+           randomFrame(c.fw, c.fh, rng),
+           true,
+           77,
+           c.x,
+           c.y,
+           c.w,
+           c.h,
+           200};
     expectAllPathsMatch(d, 240, 135, rng, {nullptr, &one});
     d.mix = false;
     d.alpha = 256;

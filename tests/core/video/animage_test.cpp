@@ -34,8 +34,8 @@ TEST(AnimageSync, OneShotRunEndsOnTheLastFrameUnblended) {
   Frames a(5);
   a.Run(0.5, 0, 0);
   const SyncCase cases[] = {
-      {0, 0, 0.0},      {499, 0, 0.998},  {500, 1, 0.0},    {1999, 3, 0.998},
-      {2000, 4, 0.0},   {2001, 4, 0.0},   {2500, 4, 0.0},   {90000, 4, 0.0},
+      {0, 0, 0.0},    {499, 0, 0.998}, {500, 1, 0.0},  {1999, 3, 0.998},
+      {2000, 4, 0.0}, {2001, 4, 0.0},  {2500, 4, 0.0}, {90000, 4, 0.0},
   };
   expectSync(a, cases);
 }
@@ -45,7 +45,7 @@ TEST(AnimageSync, EndlessLoopShowsEveryFrameForTheSameTime) {
   Frames a(4);
   a.Run(1, 0, -1);
   const SyncCase cases[] = {
-      {0, 0, 0.0},   {333, 0, 0.999}, {334, 1, 0.002}, {999, 2, 0.997},
+      {0, 0, 0.0},    {333, 0, 0.999},  {334, 1, 0.002},  {999, 2, 0.997},
       {1000, 3, 0.0}, {1333, 3, 0.999}, {1334, 0, 0.002}, {2334, 3, 0.002},
   };
   expectSync(a, cases);
@@ -57,7 +57,7 @@ TEST(AnimageSync, RepeatsFollowTheLoopThenHoldTheLastFrame) {
   Frames a(3);
   a.Run(1, 1000, 1);
   const SyncCase cases[] = {
-      {1000, 0, 0.0}, {1500, 1, 0.0}, {2000, 2, 0.0}, {2500, 0, 0.0},
+      {1000, 0, 0.0},   {1500, 1, 0.0}, {2000, 2, 0.0}, {2500, 0, 0.0},
       {2999, 0, 0.998}, {3000, 2, 0.0}, {9000, 2, 0.0},
   };
   expectSync(a, cases);

@@ -22,7 +22,9 @@ struct Buffer {
     for (std::size_t i = 3; i < px.size(); i += 4) px[i] = 77;
   }
   video::Canvas canvas() { return {px.data(), w, h}; }
-  const std::uint8_t* at(int x, int y) const { return &px[(static_cast<std::size_t>(y) * w + x) * 4]; }
+  const std::uint8_t* at(int x, int y) const {
+    return &px[(static_cast<std::size_t>(y) * w + x) * 4];
+  }
 
   // How many times each pixel was blended with white at alpha 128: one blend over black
   // gives 127, two 191, three 223.
@@ -73,8 +75,8 @@ TEST(Primitives, RectanglesBlendEachPixelOnce) {
   Buffer outline(16, 16), filled(16, 16);
   video::putRect(outline.canvas(), 10, 10, 3, 3, HALF_WHITE);
   video::putFillRect(filled.canvas(), 10, 10, 3, 3, HALF_WHITE);
-  EXPECT_EQ(outline.blends(), once({{10, 10}, {11, 10}, {12, 10}, {12, 11}, {12, 12}, {11, 12},
-                                    {10, 12}, {10, 11}}));
+  EXPECT_EQ(outline.blends(),
+            once({{10, 10}, {11, 10}, {12, 10}, {12, 11}, {12, 12}, {11, 12}, {10, 12}, {10, 11}}));
   auto all = once({{11, 11}});
   for (auto [p, n] : outline.blends()) all[p] = n;
   EXPECT_EQ(filled.blends(), all);
@@ -100,7 +102,8 @@ TEST(Primitives, RectanglesAreClippedAndThinOnesStayInside) {
       {2, 2, 0, 3, false, {}},
       {2, 2, 3, -1, true, {}},
       {6, 0, 3, 3, true, {}},
-      {-2000000000, -5, 2147483647, 6, true, once({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}})},
+      {-2000000000, -5, 2147483647, 6, true,
+       once({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}})},
   };
   for (const auto& c : cases) {
     Buffer b(6, 4);
@@ -172,7 +175,8 @@ TEST(Primitives, LinesInEveryOctantStayOnTheIdealLine) {
 TEST(Primitives, CirclesRepeatTheirAxisAndDiagonalPoints) {
   Buffer one(11, 11);
   video::putCircle(one.canvas(), 5, 5, 1, HALF_WHITE);
-  EXPECT_EQ(one.blends(), (std::map<Point, int>{{{5, 4}, 3}, {{5, 6}, 3}, {{4, 5}, 3}, {{6, 5}, 3}}));
+  EXPECT_EQ(one.blends(),
+            (std::map<Point, int>{{{5, 4}, 3}, {{5, 6}, 3}, {{4, 5}, 3}, {{6, 5}, 3}}));
 
   Buffer five(11, 11);
   video::putCircle(five.canvas(), 5, 5, 5, HALF_WHITE);
