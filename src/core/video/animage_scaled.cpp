@@ -135,9 +135,19 @@ class RowCache {
 
  private:
   void fill(int i, int r) {
-    k_.hpass(frame_.pixels.data() + static_cast<std::size_t>(r) * frame_.width * 4, cols_,
-             slot_[i]);
+    const std::uint8_t* row = frame_.pixels.data() + static_cast<std::size_t>(r) * frame_.width * 4;
+    k_.hpass(row, cols_, slot_[i]);
     row_[i] = r;
+    // The next source row is most likely the next one needed, and it comes from memory
+    // (a cinema frame is read once per draw): have it fetched while destination rows are
+    // blended.
+    if (r + 1 < frame_.height && cols_.n > 0) {
+      const std::uint8_t* next = row + static_cast<std::size_t>(frame_.width) * 4;
+      const std::uint8_t* end = next + static_cast<std::size_t>(cols_.idx1[cols_.n - 1] + 1) * 4;
+      for (const std::uint8_t* p = next + static_cast<std::size_t>(cols_.idx0[0]) * 4; p < end;
+           p += 64)
+        __builtin_prefetch(p);
+    }
   }
 
   const Frame& frame_;
