@@ -64,4 +64,8 @@ Result<void> Context::LoadFont(const std::string& fname, int size) {
 
 std::int64_t Context::GetTime() const { return time->Get(); }
 
+void Context::RunAnimage(video::Animage* animg, double rate, int repeats) {
+  if (animg) animg->Run(rate, GetTime(), repeats);
+}
+
 }  // namespace core
