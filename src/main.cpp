@@ -7,12 +7,16 @@
 
 namespace {
 
+// The engine context exists once and lives until the process ends: after a failure
+// nothing is torn down, the process ends right after the error line.
+core::Context* engine = nullptr;
+
 core::Result<void> run() {
   TRY_ASSIGN(auto cfg, config::Load(), "Cannot load settings: ");
   TRY_ASSIGN(auto ctx, core::Init(cfg.get()), "Cannot init Context: ");
-  // After a failure nothing is torn down: the process ends right after the error line.
-  TRY_PREFIX(play::Play(*ctx), "Cannot play: ");
-  ctx->Drop();
+  engine = ctx.release();
+  TRY_PREFIX(play::Play(*engine), "Cannot play: ");
+  engine->Drop();
   return {};
 }
 
@@ -22,6 +26,7 @@ int main() {
   auto result = run();
   if (!result) {
     std::printf("Error: %s\n", result.error().Message.c_str());
+    std::fflush(stdout);
     return 1;
   }
   return 0;

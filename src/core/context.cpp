@@ -1,9 +1,10 @@
 #include "core/context.h"
 
 #include <SDL.h>
-#include <SDL_ttf.h>
 
 #include <chrono>
+
+#include "core/video/text.h"
 
 namespace core {
 
@@ -55,11 +56,16 @@ void Context::Drop() {
   SDL_Quit();
 }
 
-int Context::FontHeight(video::Font font) const {
-  if (font < 0 || font >= static_cast<int>(video->fonts.size())) return 0;
-  return TTF_FontHeight(video->fonts[static_cast<std::size_t>(font)]);
+int Context::FontHeight(video::Font font) const { return video::FontHeight(*video, font); }
+
+Result<void> Context::LoadFont(const std::string& fname, int size) {
+  return video::LoadFont(*video, fname, size);
 }
 
 std::int64_t Context::GetTime() const { return time->Get(); }
+
+void Context::RunAnimage(video::Animage* animg, double rate, int repeats) {
+  if (animg) animg->Run(rate, GetTime(), repeats);
+}
 
 }  // namespace core

@@ -93,6 +93,27 @@ class Context {
   }
   void SetMusicsVolumes(int volThis, int volThat) { audio->SetMusicsVolumes(volThis, volThat); }
   void FlipMusics() { audio->FlipMusics(); }
+
+  // Opens "fonts/" + fname at `size` points into the next font slot.
+  [[nodiscard]] Result<void> LoadFont(const std::string& fname, int size);
+
+  // Pictures and primitives.
+  [[nodiscard]] Result<std::shared_ptr<video::Animage>> LoadAnimage(const std::string& path) {
+    return video->LoadAnimage(path);
+  }
+  // Starts the animage's animation now (the engine clock is its start).
+  void RunAnimage(video::Animage* animg, double rate, int repeats);
+  void DrawAnimage(const video::Animage* animg, int x, int y, bool smooth, bool center) {
+    video->DrawAnimage(animg, x, y, smooth, center);
+  }
+  void DrawRect(int x, int y, int w, int h, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                std::uint8_t alpha, bool fill) {
+    video->DrawRect(x, y, w, h, red, green, blue, alpha, fill);
+  }
+  void DrawCircle(int x, int y, int r, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                  std::uint8_t alpha) {
+    video->DrawCircle(x, y, r, red, green, blue, alpha);
+  }
 };
 
 // Initialises SDL and the modules in their fixed order. A failure returns no context and

@@ -85,6 +85,19 @@ Result<void> WriteFileAtomic(const std::string& fpath, std::string_view bytes) {
   return {};
 }
 
+Result<void> MkdirAll(const std::string& dir) {
+  for (std::size_t end = 0; end != std::string::npos;) {
+    end = dir.find('/', end + 1);
+    std::string part = dir.substr(0, end);
+    if (part.empty()) continue;
+    if (::mkdir(part.c_str(), 0775) != 0 && errno != EEXIST) return Fail(systemError(errno));
+  }
+  struct stat st {};
+  if (::stat(dir.c_str(), &st) != 0) return Fail(systemError(errno));
+  if (!S_ISDIR(st.st_mode)) return Fail(systemError(ENOTDIR));
+  return {};
+}
+
 Result<void> DecodeJSONText(const std::string& fpath, void* dst, const json::Type& type) {
   TRY_ASSIGN(std::string text, ReadFile(fpath), "Cannot read json: ");
   TRY_PREFIX(json::Decode(text, dst, type), "Cannot unmarshal json data: ");

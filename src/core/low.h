@@ -19,6 +19,10 @@ namespace core {
 // umask). The error is the operating system's text.
 [[nodiscard]] Result<void> WriteFileAtomic(const std::string& fpath, std::string_view bytes);
 
+// Creates the directory `dir` and every missing parent with permission bits 0775 (before
+// the umask). An existing directory is left as it is. The error is the operating system's.
+[[nodiscard]] Result<void> MkdirAll(const std::string& dir);
+
 [[nodiscard]] Result<void> DecodeJSONText(const std::string& fpath, void* dst,
                                           const json::Type& type);
 [[nodiscard]] Result<void> EncodeJSONText(const std::string& fpath, const void* src,

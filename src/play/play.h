@@ -1,12 +1,26 @@
-// The screen dispatcher: runs the engine's screens one after another until one of them
-// ends the program.
+// The play dispatcher: runs the engine's screens ("plays") one after another until one of
+// them ends the program.
 #pragma once
+
+#include <functional>
+#include <map>
+#include <string>
 
 #include "core/context.h"
 #include "core/error.h"
+#include "play/state.h"
 
 namespace play {
 
+// A play owns the frame loop while it runs; before returning it names its successor in
+// st.Control->NextPlay or sets st.Control->Terminate.
+using PlayFn = std::function<core::Result<void>(core::Context&, States&)>;
+using PlayTable = std::map<std::string, PlayFn, std::less<>>;
+
+// Runs the engine's plays, starting with "INTRO".
 [[nodiscard]] core::Result<void> Play(core::Context& ctx);
+
+// The dispatcher loop over a given table of plays.
+[[nodiscard]] core::Result<void> Run(core::Context& ctx, const PlayTable& plays);
 
 }  // namespace play

@@ -81,6 +81,22 @@ TEST(EncodeJSON, Errors) {
   EXPECT_EQ(dir.Read("n.json"), "1");
 }
 
+TEST(MkdirAll, CreatesParentsAndKeepsWhatExists) {
+  TempDir dir;
+  mode_t old = umask(0);
+  auto res = core::MkdirAll("states/tower/deep");
+  umask(old);
+  ASSERT_TRUE(res) << res.error().Message;
+  struct stat st {};
+  ASSERT_EQ(stat("states/tower", &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0775u);
+  EXPECT_TRUE(core::MkdirAll("states/tower/deep"));
+  dir.Write("file", "x");
+  res = core::MkdirAll("file/sub");
+  ASSERT_FALSE(res);
+  EXPECT_EQ(res.error().Message, std::strerror(ENOTDIR));
+}
+
 TEST(DecodeJSON, Errors) {
   TempDir dir;
   Doc d;

@@ -4,8 +4,11 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+
+#include "core/video/text.h"
 
 namespace video {
 namespace {
@@ -26,6 +29,8 @@ core::Result<std::unique_ptr<Context>> Init(config::Config& cfg) {
   ctx->height = cfg.YRes;
   ctx->framerate = cfg.Framerate;
   ctx->lastsynctick = 0;
+  // The bands of scaled drawing: one per processor, the drawing thread working on one.
+  ctx->bands = std::make_unique<Bands>(std::max(ctx->numcpu, 1) - 1);
 
   if (ctx->width == 0 || ctx->height == 0) {
     SDL_DisplayMode mode;
@@ -90,6 +95,7 @@ core::Result<std::unique_ptr<Context>> Init(config::Config& cfg) {
 void Context::Sync(std::int64_t ticks) {
   const std::int64_t interval = 1000 / framerate;
   if (ticks < lastsynctick + interval) return;
+  for (auto& a : animages) a->sync(ticks);
   // A failed presentation is not counted; the pacing goes on as if it had happened.
   (void)show();
   UnlockDraw();
@@ -114,11 +120,16 @@ core::Result<void> Context::show() {
   return {};
 }
 
-void Context::Clean() {}
+void Context::Clean() { cleanAnimages(); }
+
+void Context::cleanAnimages() {
+  for (auto& a : animages) a->destroy();
+  animages.clear();
+}
 
 void Context::Drop() {
-  for (TTF_Font* f : fonts) TTF_CloseFont(f);
-  fonts.clear();
+  bands.reset();
+  closeFonts(*this);
   TTF_Quit();
   IMG_Quit();
   SDL_DestroyTexture(screen);

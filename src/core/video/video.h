@@ -8,10 +8,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/config.h"
 #include "core/error.h"
+#include "core/video/animage.h"
+#include "core/video/bands.h"
+#include "core/video/pixel.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -39,9 +43,16 @@ struct Context {
   std::vector<std::uint8_t> pixels;  // the screen buffer, width × height × 4 bytes
   int framerate = 0;
   std::int64_t lastsynctick = 0;  // engine tick of the last presentation
+  // Every animage loaded by LoadAnimage since the last Clean, in loading order. Holders of
+  // one keep the object alive; Clean releases its pixels, so after it the animage has no
+  // frames and draws nothing.
+  std::vector<std::shared_ptr<Animage>> animages;
   std::vector<TTF_Font*> fonts;   // open fonts, addressed by their index (a Font slot)
   int numshows = 0;               // frames presented since Init
   double fps = 0;                 // average presented frames per second since the clock started
+  // Worker threads for the bands of scaled drawing, numcpu − 1 of them (the drawing thread
+  // takes a band too); made by Init, joined by Drop. Without it bands run one by one.
+  std::unique_ptr<Bands> bands;
 
   // One pass of a screen loop: presents the finished frame when 1000 / framerate
   // milliseconds have passed since the last presentation, and then lifts the draw lock.
@@ -60,9 +71,32 @@ struct Context {
   int NumCPU() const { return numcpu; }
   double FPS() const { return fps; }
 
+  // Loads a picture, or the numbered sequence of the same name, and registers it.
+  [[nodiscard]] core::Result<std::shared_ptr<Animage>> LoadAnimage(const std::string& apath);
+
+  // Drawing, positions relative to the screen centre; every call is a no-op while the
+  // draw lock is set. The current frame, pixel for pixel by its own alpha, its centre or
+  // its top-left corner at (x, y); with `smooth` mixed with the next frame.
+  void DrawAnimage(const Animage* animg, int x, int y, bool smooth, bool center);
+  // The current frame resampled to w × h at top-left (x, y) with opacity alpha (0 … 256);
+  // with `mix` mixed with the next frame.
+  void DrawAnimageScaled(const Animage* animg, int x, int y, int w, int h, int alpha, bool mix);
+  // A w × h rectangle at top-left (x, y), filled or as a one-pixel outline.
+  void DrawRect(int x, int y, int w, int h, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                std::uint8_t alpha, bool fill);
+  // A one-pixel circle of radius r around (x, y).
+  void DrawCircle(int x, int y, int r, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                  std::uint8_t alpha);
+
+  // The screen buffer as a drawing destination.
+  Canvas canvas() { return Canvas{pixels.data(), width, height}; }
+
   // Releases what a screen loaded.
   void Clean();
-  // Releases fonts, the image and font libraries, the texture, the renderer and the window.
+  // Releases the pixels of every registered animage and empties the registry.
+  void cleanAnimages();
+  // Joins the band workers; releases fonts, the image and font libraries, the texture,
+  // the renderer and the window.
   void Drop();
 
   [[nodiscard]] core::Result<void> show();
