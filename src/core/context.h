@@ -15,6 +15,7 @@
 #include "core/input.h"
 #include "core/lang.h"
 #include "core/time.h"
+#include "core/video/text.h"
 #include "core/video/video.h"
 
 namespace core {
@@ -94,8 +95,25 @@ class Context {
   void SetMusicsVolumes(int volThis, int volThat) { audio->SetMusicsVolumes(volThis, volThat); }
   void FlipMusics() { audio->FlipMusics(); }
 
-  // Opens "fonts/" + fname at `size` points into the next font slot.
+  // Text: fonts by slot, text images kept by their maker, and one-call drawing.
   [[nodiscard]] Result<void> LoadFont(const std::string& fname, int size);
+  video::TextImage MakeStrImage(video::Font font, const std::string& str, bool wrapped, int width,
+                                std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return video::MakeStrImage(*video, font, str, wrapped, width, red, green, blue);
+  }
+  void DrawStrImage(const video::Animage* txtimg, int x, int y, std::uint8_t shade) {
+    video::DrawStrImage(*video, txtimg, x, y, shade);
+  }
+  std::pair<int, int> DrawStr(video::Font font, const std::string& str, int x, int y, bool fit,
+                              std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                              std::uint8_t shade) {
+    return video::DrawStr(*video, font, str, x, y, fit, red, green, blue, shade);
+  }
+  std::pair<int, int> DrawStrWrapped(video::Font font, const std::string& str, int width, int x,
+                                     int y, bool fit, std::uint8_t red, std::uint8_t green,
+                                     std::uint8_t blue, std::uint8_t shade) {
+    return video::DrawStrWrapped(*video, font, str, width, x, y, fit, red, green, blue, shade);
+  }
 
   // Pictures and primitives.
   [[nodiscard]] Result<std::shared_ptr<video::Animage>> LoadAnimage(const std::string& path) {
