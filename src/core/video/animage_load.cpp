@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/video/picture_header.h"
+#include "core/video/png_check.h"
 #include "core/video/video.h"
 
 namespace video {
@@ -71,6 +72,7 @@ void surface32topixels(SDL_Surface* surface, std::uint8_t* pixels) {
 
 core::Result<Frame> loadFrame(const std::string& fpath) {
   TRY(checkPictureSize(fpath));
+  TRY(checkPngChunks(fpath));
   SurfacePtr surface(IMG_Load(fpath.c_str()));
   if (!surface) return core::Fail(IMG_GetError());
   // BGRA32 names the byte order blue, green, red, alpha on every machine (it is ARGB8888
