@@ -25,6 +25,15 @@ void writeValidVerse(VerseFixture& f) {
   f.Png("things/key.png");
 }
 
+// Loads the valid verse after `change`.
+core::Result<std::unique_ptr<verse::Verse>> loadChanged(
+    Engine& engine, const std::function<void(VerseFixture&)>& change) {
+  VerseFixture f(engine.dir);
+  writeValidVerse(f);
+  change(f);
+  return verse::loadVerse(*engine, "v");
+}
+
 TEST(VerseLoad, ValidVerse) {
   Engine engine;
   VerseFixture f(engine.dir);
@@ -90,10 +99,7 @@ TEST(VerseLoad, NamesOnDisk) {
   };
   for (const auto& c : cases) {
     Engine engine;
-    VerseFixture f(engine.dir);
-    writeValidVerse(f);
-    c.change(f);
-    auto v = verse::loadVerse(*engine, "v");
+    auto v = loadChanged(engine, c.change);
     ASSERT_TRUE(v) << c.name << ": " << v.error().Message;
     c.check(**v);
   }
@@ -191,10 +197,7 @@ TEST(VerseLoad, BrokenVerses) {
   };
   for (const auto& c : cases) {
     Engine engine;
-    VerseFixture f(engine.dir);
-    writeValidVerse(f);
-    c.change(f);
-    auto v = verse::loadVerse(*engine, "v");
+    auto v = loadChanged(engine, c.change);
     ASSERT_FALSE(v) << c.name;
     EXPECT_EQ(v.error().Message, c.message) << c.name;
   }
