@@ -57,6 +57,41 @@ core::Result<void> checkSequenceDir(const std::string& dirpath) {
   return {};
 }
 
+// Decodes the picture with the one decoder its first bytes name. Verses are shared between
+// players, so a picture file is untrusted: only raster kinds whose size the header reader
+// checks are decoded, and never by content sniffing, which would let a file that merely
+// contains "<svg" reach the vector renderer at whatever size it declares.
+core::Result<SurfacePtr> decodePicture(const std::string& fpath) {
+  using Loader = SDL_Surface* (*)(SDL_RWops*);
+  Loader load = nullptr;
+  switch (readPictureKind(fpath)) {
+    case PictureKind::UNREADABLE: {
+      SurfacePtr surface(IMG_Load(fpath.c_str()));  // fails, with the loader's own text
+      if (!surface) return core::Fail(IMG_GetError());
+      return surface;
+    }
+    case PictureKind::OTHER:
+      return core::Fail("Picture '" + fpath +
+                        "' is not a PNG, JPEG, WEBP, TIFF, GIF, BMP or QOI file");
+    case PictureKind::PNG:
+      TRY(checkPngChunks(fpath));
+      load = IMG_LoadPNG_RW;
+      break;
+    case PictureKind::JPEG: load = IMG_LoadJPG_RW; break;
+    case PictureKind::WEBP: load = IMG_LoadWEBP_RW; break;
+    case PictureKind::TIFF: load = IMG_LoadTIF_RW; break;
+    case PictureKind::GIF: load = IMG_LoadGIF_RW; break;
+    case PictureKind::BMP: load = IMG_LoadBMP_RW; break;
+    case PictureKind::QOI: load = IMG_LoadQOI_RW; break;
+  }
+  SDL_RWops* rw = SDL_RWFromFile(fpath.c_str(), "rb");
+  if (!rw) return core::Fail(SDL_GetError());
+  SurfacePtr surface(load(rw));
+  SDL_RWclose(rw);
+  if (!surface) return core::Fail(IMG_GetError());
+  return surface;
+}
+
 }  // namespace
 
 void surface32topixels(SDL_Surface* surface, std::uint8_t* pixels) {
@@ -72,9 +107,7 @@ void surface32topixels(SDL_Surface* surface, std::uint8_t* pixels) {
 
 core::Result<Frame> loadFrame(const std::string& fpath) {
   TRY(checkPictureSize(fpath));
-  TRY(checkPngChunks(fpath));
-  SurfacePtr surface(IMG_Load(fpath.c_str()));
-  if (!surface) return core::Fail(IMG_GetError());
+  TRY_ASSIGN(SurfacePtr surface, decodePicture(fpath), "");
   // BGRA32 names the byte order blue, green, red, alpha on every machine (it is ARGB8888
   // on a little-endian one).
   SurfacePtr converted(SDL_ConvertSurfaceFormat(surface.get(), SDL_PIXELFORMAT_BGRA32, 0));

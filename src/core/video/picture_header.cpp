@@ -89,6 +89,34 @@ std::optional<PictureSize> tiffSize(std::ifstream& in, bool little) {
 
 }  // namespace
 
+namespace {
+
+// The kind told by the first bytes of a file (`got` of them read into p).
+PictureKind kindOf(const std::uint8_t* p, std::size_t got) {
+  static const std::uint8_t PNG[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (got >= 8 && std::memcmp(p, PNG, 8) == 0) return PictureKind::PNG;
+  if (got >= 3 && p[0] == 0xFF && p[1] == 0xD8 && p[2] == 0xFF) return PictureKind::JPEG;
+  if (got >= 12 && std::memcmp(p, "RIFF", 4) == 0 && std::memcmp(p + 8, "WEBP", 4) == 0)
+    return PictureKind::WEBP;
+  if (got >= 4 && (std::memcmp(p, "II*\0", 4) == 0 || std::memcmp(p, "MM\0*", 4) == 0))
+    return PictureKind::TIFF;
+  if (got >= 6 && (std::memcmp(p, "GIF87a", 6) == 0 || std::memcmp(p, "GIF89a", 6) == 0))
+    return PictureKind::GIF;
+  if (got >= 2 && p[0] == 'B' && p[1] == 'M') return PictureKind::BMP;
+  if (got >= 4 && std::memcmp(p, "qoif", 4) == 0) return PictureKind::QOI;
+  return PictureKind::OTHER;
+}
+
+}  // namespace
+
+PictureKind readPictureKind(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return PictureKind::UNREADABLE;
+  std::uint8_t h[12] = {};
+  in.read(reinterpret_cast<char*>(h), sizeof h);
+  return kindOf(h, static_cast<std::size_t>(in.gcount()));
+}
+
 std::optional<PictureSize> readPictureSize(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
@@ -97,24 +125,24 @@ std::optional<PictureSize> readPictureSize(const std::string& path) {
   const auto got = static_cast<std::size_t>(in.gcount());
   const std::uint8_t* p = h.data();
 
-  static const std::uint8_t PNG[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (got >= 24 && std::memcmp(p, PNG, 8) == 0 && std::memcmp(p + 12, "IHDR", 4) == 0)
-    return PictureSize{be32(p + 16), be32(p + 20)};
-  if (got >= 3 && p[0] == 0xFF && p[1] == 0xD8 && p[2] == 0xFF) return jpegSize(in);
-  if (got >= 30 && std::memcmp(p, "RIFF", 4) == 0 && std::memcmp(p + 8, "WEBP", 4) == 0)
-    return webpSize(p);
-  if (got >= 8 && std::memcmp(p, "II*\0", 4) == 0) return tiffSize(in, true);
-  if (got >= 8 && std::memcmp(p, "MM\0*", 4) == 0) return tiffSize(in, false);
-  if (got >= 10 && (std::memcmp(p, "GIF87a", 6) == 0 || std::memcmp(p, "GIF89a", 6) == 0))
-    return PictureSize{le16(p + 6), le16(p + 8)};
-  if (got >= 26 && p[0] == 'B' && p[1] == 'M') {
-    if (le32(p + 14) == 12) return PictureSize{le16(p + 18), le16(p + 20)};
-    // Height is negative for top-down rows.
-    return PictureSize{std::llabs(static_cast<std::int32_t>(le32(p + 18))),
-                       std::llabs(static_cast<std::int32_t>(le32(p + 22)))};
+  switch (kindOf(p, got)) {
+    case PictureKind::PNG:
+      if (got >= 24 && std::memcmp(p + 12, "IHDR", 4) == 0)
+        return PictureSize{be32(p + 16), be32(p + 20)};
+      return std::nullopt;
+    case PictureKind::JPEG: return jpegSize(in);
+    case PictureKind::WEBP: return got >= 30 ? webpSize(p) : std::nullopt;
+    case PictureKind::TIFF: return got >= 8 ? tiffSize(in, p[0] == 'I') : std::nullopt;
+    case PictureKind::GIF: return got >= 10 ? std::optional(PictureSize{le16(p + 6), le16(p + 8)}) : std::nullopt;
+    case PictureKind::BMP:
+      if (got < 26) return std::nullopt;
+      if (le32(p + 14) == 12) return PictureSize{le16(p + 18), le16(p + 20)};
+      // Height is negative for top-down rows.
+      return PictureSize{std::llabs(static_cast<std::int32_t>(le32(p + 18))),
+                         std::llabs(static_cast<std::int32_t>(le32(p + 22)))};
+    case PictureKind::QOI: return got >= 12 ? std::optional(PictureSize{be32(p + 4), be32(p + 8)}) : std::nullopt;
+    default: return std::nullopt;
   }
-  if (got >= 12 && std::memcmp(p, "qoif", 4) == 0) return PictureSize{be32(p + 4), be32(p + 8)};
-  return std::nullopt;
 }
 
 }  // namespace video

@@ -18,4 +18,11 @@ struct PictureSize {
 // reports what is wrong with it).
 std::optional<PictureSize> readPictureSize(const std::string& path);
 
+// The kinds of picture the engine decodes, told by their first bytes.
+enum class PictureKind { UNREADABLE, OTHER, PNG, JPEG, WEBP, TIFF, GIF, BMP, QOI };
+
+// The kind of the picture file at `path`: UNREADABLE when it cannot be opened, OTHER when
+// its first bytes are none of the kinds above.
+PictureKind readPictureKind(const std::string& path);
+
 }  // namespace video
