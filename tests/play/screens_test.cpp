@@ -22,8 +22,10 @@ TEST(Screens, FromTheIntroThroughTheMenuAndTheCreditsToTheEnd) {
   dir.Write("langs/eng/credits.txt", "Made by\nus\n");
   testsupport::VerseFixture verse(dir, "v");
 
-  // A key held all along skips the intro and the credits in their first frames; the menu
-  // reads the keys pushed before it starts in its first frame.
+  // A key held all along skips the intro in its first frame; the credits, which a key
+  // held since their start does not end, scroll to their end (two lines on a screen 48
+  // pixels high: about two seconds). The menu reads the keys pushed before it starts in
+  // its first frame.
   testsupport::Frames frames(*engine);
   frames.Hold(input::KEY_SPACE);
   std::vector<std::string> ran;

@@ -68,7 +68,11 @@ bool Credits::Frame(core::Context& ctx, play::States& st) {
     st.Control->Terminate = true;
     return true;
   }
-  return ctx.TestAllKeys();
+  if (!ctx.TestAllKeys()) {
+    keysReleased = true;
+    return false;
+  }
+  return keysReleased;
 }
 
 core::Result<void> Play(core::Context& ctx, play::States& st) {

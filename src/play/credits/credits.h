@@ -38,12 +38,16 @@ struct Credits {
   // Text images of the lines on screen, by line index: a line is rendered when it enters
   // the visible band and released when it leaves.
   std::map<std::size_t, video::TextImage> rendered;
+  // Whether a frame has seen no key held. The key that chose the credits in the menu is
+  // often still down when they start; it must not end them before they are seen.
+  bool keysReleased = false;
 
   // Everything before the first frame: the successor "META", the text, the cinema, the
   // music, the clock's start. Fails only when the credits file cannot be read.
   [[nodiscard]] core::Result<void> Start(core::Context& ctx, play::States& st);
   // One frame, after the engine's Sync. True when the credits are over: the last line has
-  // left, F10 was pressed (the program ends), or a key is held (the menu follows).
+  // left, F10 was pressed (the program ends), or a key is held (the menu follows) that
+  // was not already held when the credits started.
   bool Frame(core::Context& ctx, play::States& st);
 
  private:

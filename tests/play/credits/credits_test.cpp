@@ -127,27 +127,47 @@ TEST_F(CreditsTest, StartReadsTheLanguagesFile) {
 
 TEST_F(CreditsTest, AHeldKeyLeavesAndF10EndsTheProgram) {
   engine.dir.Write("langs/eng/credits.txt", "one\n");
-  struct Case {
-    int press, hold;
-    bool terminate;
-  };
-  for (const Case& k :
-       {Case{-1, input::KEY_ENTER, false}, Case{input::KEY_F10, input::KEY_F10, true},
-        Case{input::KEY_F10, -1, true}}) {
+  auto start = [&] {
     control = {};
     c = {};
     ASSERT_TRUE(c.Start(*engine, st));
+  };
+  struct Case {
+    const char* what;
+    int press, hold;
+    bool terminate;
+  };
+  const Case cases[] = {
+      {"F10 pressed and held", input::KEY_F10, input::KEY_F10, true},
+      {"F10 pressed", input::KEY_F10, -1, true},
+      {"a key held after a frame without keys", -1, input::KEY_A, false},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    start();
+    ASSERT_FALSE(frameAt(c.start + 1));
     if (k.press >= 0) frames.Press(k.press);
     if (k.hold >= 0) frames.Hold(k.hold);
-    EXPECT_TRUE(frameAt(c.start + 1)) << "the first frame ends them";
+    EXPECT_TRUE(frameAt(c.start + 2));
     EXPECT_EQ(control.Terminate, k.terminate);
     EXPECT_EQ(control.NextPlay, play::PLAY_META);
     if (k.hold >= 0) frames.Hold(k.hold, false);
   }
-  // Without keys they go on.
-  control = {};
-  c = {};
-  ASSERT_TRUE(c.Start(*engine, st));
+
+  // The menu's Enter, still down when the credits start, does not end them; once it is
+  // up, a key held ends them.
+  frames.Hold(input::KEY_ENTER);
+  start();
+  EXPECT_FALSE(frameAt(c.start + 1));
+  EXPECT_FALSE(frameAt(c.start + 2));
+  frames.Hold(input::KEY_ENTER, false);
+  EXPECT_FALSE(frameAt(c.start + 3));
+  frames.Hold(input::KEY_ENTER);
+  EXPECT_TRUE(frameAt(c.start + 4));
+  frames.Hold(input::KEY_ENTER, false);
+
+  // Mouse buttons do nothing.
+  start();
   frames.Click(SDL_BUTTON_LEFT);
   EXPECT_FALSE(frameAt(c.start + 1));
 }
