@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <system_error>
 
 namespace video {
 namespace {
@@ -36,7 +37,16 @@ FrameBlocks::FrameBlocks(std::size_t frameBytes, std::size_t maxFrames, std::int
       maxFrames_(maxFrames),
       expectedFrames_(expectedFrames > 0 ? static_cast<std::size_t>(expectedFrames) : 0) {}
 
+FrameBlocks::~FrameBlocks() { stopPopulating(); }
+
+void FrameBlocks::stopPopulating() {
+  if (!populater_.joinable()) return;
+  populater_.request_stop();
+  populater_.join();
+}
+
 core::Result<void> FrameBlocks::newBlock() {
+  stopPopulating();
   std::size_t frames =
       (frames_ == 0 && expectedFrames_ > 0) ? expectedFrames_ : FRAME_BLOCKS_CHUNK_FRAMES;
   frames = std::min(frames, maxFrames_ - frames_);
@@ -50,29 +60,32 @@ core::Result<void> FrameBlocks::newBlock() {
   block->base = static_cast<std::uint8_t*>(p);
   block->length = length;
   block->frames = frames;
-  block_ = std::move(block);
+  block_ = block;
   inBlock_ = 0;
-  present_ = 0;
+
+  const std::size_t step = roundUp(FRAME_BLOCKS_POPULATE_FRAMES * frameBytes_, pageSize());
+  try {
+    populater_ = std::jthread([block, step, error = populateError_](std::stop_token stop) {
+      for (std::size_t at = 0; at < block->length && !stop.stop_requested(); at += step) {
+        if (madvise(block->base + at, std::min(step, block->length - at), MADV_POPULATE_WRITE) == 0)
+          continue;
+        // Out of memory: the loader fails at its next frame. Any other failure (a kernel
+        // without the call) leaves the pages to fault in as they are written.
+        if (errno == ENOMEM) error->store(errno, std::memory_order_relaxed);
+        return;
+      }
+    });
+  } catch (const std::system_error&) {
+    // No thread to spare: the pages fault in as they are written.
+  }
   return {};
 }
 
 core::Result<FramePixels> FrameBlocks::Next() {
   if (frames_ >= maxFrames_) return core::Fail("No frames left to hand out");
+  if (const int err = populateError_->load(std::memory_order_relaxed))
+    return core::Fail(std::string("Cannot get frame memory: ") + strerror(err));
   if (!block_ || inBlock_ == block_->frames) TRY(newBlock());
-
-  if (inBlock_ >= present_) {
-    // The pages of the next few frames in one call, instead of one fault per page while
-    // the frames are written.
-    const std::size_t upto = std::min(present_ + FRAME_BLOCKS_POPULATE_FRAMES, block_->frames);
-    const std::size_t page = pageSize();
-    const std::size_t from = present_ * frameBytes_ / page * page;
-    const std::size_t to = std::min(roundUp(upto * frameBytes_, page), block_->length);
-    if (madvise(block_->base + from, to - from, MADV_POPULATE_WRITE) != 0 && errno == ENOMEM)
-      return core::Fail(std::string("Cannot get frame memory: ") + strerror(errno));
-    // Any other failure (a kernel without the call) leaves the pages to fault in on writing.
-    present_ = upto;
-  }
-
   FramePixels pixels(block_, block_->base + inBlock_ * frameBytes_, frameBytes_);
   ++inBlock_;
   ++frames_;
@@ -81,12 +94,13 @@ core::Result<FramePixels> FrameBlocks::Next() {
 
 void FrameBlocks::Trim() {
   if (!block_) return;
+  // The populating thread must not touch what is given back.
+  stopPopulating();
   const std::size_t keep = roundUp(inBlock_ * frameBytes_, pageSize());
   if (keep >= block_->length) return;
   munmap(block_->base + keep, block_->length - keep);
   block_->length = keep;
   block_->frames = inBlock_;
-  present_ = std::min(present_, inBlock_);
 }
 
 }  // namespace video
