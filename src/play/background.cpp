@@ -1,11 +1,15 @@
 #include "play/background.h"
 
+#include "core/handover.h"
+
 namespace play {
 
-// The engine's cinema pair is not there yet: until it is, the front screens run over a
-// black background.
-void LoadBackgroundCinema(core::Context&, const std::string&) {}
-
-void DrawBackgroundCinema(core::Context&) {}
+void LoadBackgroundCinema(core::Context& ctx, const std::string& path) {
+  core::Handover<bool> done;
+  ctx.LoadRunCinemaAsync(path, done);
+  // The pair reports every load request exactly once, also a failed one.
+  (void)done.Take();
+  ctx.FlipCinemas();
+}
 
 }  // namespace play

@@ -8,10 +8,8 @@
 namespace play {
 
 // Loads the cinema at `path` into the cinema pair, waits until the load has ended and
-// makes it the current cinema. A cinema that fails to load leaves the background black.
+// makes it the current cinema, which DrawCinemaSingle then shows. A cinema that fails to
+// load leaves the background black.
 void LoadBackgroundCinema(core::Context& ctx, const std::string& path);
-
-// Draws the current cinema over the whole screen.
-void DrawBackgroundCinema(core::Context& ctx);
 
 }  // namespace play

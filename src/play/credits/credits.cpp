@@ -58,7 +58,7 @@ void Credits::drawLines(core::Context& ctx, double fract) {
 
 bool Credits::Frame(core::Context& ctx, play::States& st) {
   ctx.VideoClear();
-  play::DrawBackgroundCinema(ctx);
+  ctx.DrawCinemaSingle();
   const double fract = static_cast<double>(ctx.GetTime() - start) / duration;
   if (fract > 1) return true;
   if (!ctx.video->drawlock) drawLines(ctx, fract);

@@ -2,7 +2,6 @@
 
 #include "core/input_keys.h"
 #include "core/low.h"
-#include "play/background.h"
 #include "play/meta/info.h"
 #include "play/meta/local.h"
 #include "play/meta/menu.h"
@@ -26,7 +25,7 @@ std::optional<std::string> Help::Frame(core::Context& ctx, play::States& st) {
   p.init(ctx);
 
   ctx.VideoClear();
-  play::DrawBackgroundCinema(ctx);
+  ctx.DrawCinemaSingle();
   p.reset();
   for (const std::string& line : pages[page]) p.print(line);
   ctx.LockDraw();

@@ -1,7 +1,6 @@
 #include "play/meta/info.h"
 
 #include "core/input_keys.h"
-#include "play/background.h"
 #include "play/font.h"
 #include "play/meta/local.h"
 #include "play/meta/menu.h"
@@ -38,7 +37,7 @@ std::optional<std::string> infoFrame(core::Context& ctx, play::States& st) {
   p.init(ctx);
 
   ctx.VideoClear();
-  play::DrawBackgroundCinema(ctx);
+  ctx.DrawCinemaSingle();
   ctx.DrawAnimage(v.Pic.get(), 0, 0, true, true);
   p.reset();
   p.print(ctx.LangGet("info_header"));

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/input_keys.h"
-#include "play/background.h"
 #include "play/font.h"
 #include "play/meta/local.h"
 #include "play/play.h"
@@ -156,7 +155,7 @@ void drawFramedCenteredStr(core::Context& ctx, int cx, int cy, int fw, int fh,
 std::optional<std::string> menuFrame(core::Context& ctx, play::States& st, std::string& sel) {
   Local& l = *st.LocalAs<Local>();
   ctx.VideoClear();
-  play::DrawBackgroundCinema(ctx);
+  ctx.DrawCinemaSingle();
   drawMenu(ctx, l, sel);
   ctx.LockDraw();
   return menuInput(ctx, st, l, sel);

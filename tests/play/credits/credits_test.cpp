@@ -11,6 +11,7 @@
 #include "play/play.h"
 #include "support/engine.h"
 #include "support/frames.h"
+#include "support/video_files.h"
 
 namespace {
 
@@ -170,6 +171,21 @@ TEST_F(CreditsTest, AHeldKeyLeavesAndF10EndsTheProgram) {
   start();
   frames.Click(SDL_BUTTON_LEFT);
   EXPECT_FALSE(frameAt(c.start + 1));
+}
+
+TEST_F(CreditsTest, TheCinemaRunsBehindTheLines) {
+  engine.dir.Write("langs/eng/credits.txt", "one\n");
+  std::filesystem::create_directories(engine.dir.Path() / "cinemas");
+  ASSERT_TRUE(testsupport::MakeVideo((engine.dir.Path() / CREDITS_CINEMA).string(),
+                                     "-f lavfi -i color=c=0x806040:s=32x24:r=10 -frames:v 3 "
+                                     "-c:v libx264 -pix_fmt yuv420p"));
+  ASSERT_TRUE(c.Start(*engine, st));
+  frameAt(c.start + 1);
+  // The cinema fills the screen: a corner far from the text shows its colour.
+  video::Color corner = frames.Pixel(-150, -110);
+  EXPECT_NEAR(corner.R, 0x80, 4);
+  EXPECT_NEAR(corner.G, 0x60, 4);
+  EXPECT_NEAR(corner.B, 0x40, 4);
 }
 
 }  // namespace

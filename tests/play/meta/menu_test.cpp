@@ -9,6 +9,7 @@
 #include "core/input_keys.h"
 #include "meta_fixture.h"
 #include "play/play.h"
+#include "support/video_files.h"
 
 namespace {
 
@@ -179,6 +180,30 @@ TEST_F(Menu, TheHintStaysUntilAKeyIsHeld) {
   Frame();
   EXPECT_FALSE(hintShown());
   EXPECT_TRUE(L().keyPressed);
+}
+
+TEST_F(Menu, TheCinemaRunsBehindEveryPage) {
+  std::filesystem::create_directories(engine.dir.Path() / "cinemas");
+  ASSERT_TRUE(testsupport::MakeVideo((engine.dir.Path() / meta::META_CINEMA).string(),
+                                     "-f lavfi -i color=c=0x406080:s=32x24:r=10 -frames:v 3 "
+                                     "-c:v libx264 -pix_fmt yuv420p"));
+  engine.dir.Write("langs/eng/help1.txt", "one\n");
+  engine.dir.Write("langs/eng/help2.txt", "two\n");
+  engine.dir.Write("langs/eng/help3.txt", "three\n");
+  Start();
+  // The menu, then the information page, then the help page; the top-right corner is
+  // free of pictures and text on all three.
+  for (std::vector<int> keys :
+       {std::vector<int>{}, {KEY_I, KEY_ENTER}, {KEY_ESCAPE}, {KEY_H, KEY_ENTER}}) {
+    for (int k : keys) frames.Press(k);
+    ASSERT_TRUE(Frame());
+    Frame();
+    video::Color corner = frames.Pixel(150, -110);
+    EXPECT_NEAR(corner.R, 0x40, 4) << screen.page;
+    EXPECT_NEAR(corner.G, 0x60, 4) << screen.page;
+    EXPECT_NEAR(corner.B, 0x80, 4) << screen.page;
+  }
+  EXPECT_EQ(screen.page, "help");
 }
 
 class MenuSounds : public MetaTest {
