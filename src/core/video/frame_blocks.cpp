@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <system_error>
 
@@ -32,10 +34,19 @@ struct FrameBlocks::Block {
   }
 };
 
+// The loader's progress in the block being filled, and how populating it went.
+struct FrameBlocks::Ahead {
+  std::mutex mutex;
+  std::condition_variable_any moved;
+  std::size_t handedOut = 0;  // frames of the block handed out
+  int error = 0;              // errno of a failed population (out of memory); 0 while none
+};
+
 FrameBlocks::FrameBlocks(std::size_t frameBytes, std::size_t maxFrames, std::int64_t expectedFrames)
     : frameBytes_(std::max<std::size_t>(frameBytes, 1)),
       maxFrames_(maxFrames),
-      expectedFrames_(expectedFrames > 0 ? static_cast<std::size_t>(expectedFrames) : 0) {}
+      expectedFrames_(expectedFrames > 0 ? static_cast<std::size_t>(expectedFrames) : 0),
+      ahead_(std::make_shared<Ahead>()) {}
 
 FrameBlocks::~FrameBlocks() { stopPopulating(); }
 
@@ -63,16 +74,36 @@ core::Result<void> FrameBlocks::newBlock() {
   block_ = block;
   inBlock_ = 0;
 
-  const std::size_t step = roundUp(FRAME_BLOCKS_POPULATE_FRAMES * frameBytes_, pageSize());
+  {
+    std::lock_guard lock(ahead_->mutex);
+    ahead_->handedOut = 0;
+  }
   try {
-    populater_ = std::jthread([block, step, error = populateError_](std::stop_token stop) {
-      for (std::size_t at = 0; at < block->length && !stop.stop_requested(); at += step) {
-        if (madvise(block->base + at, std::min(step, block->length - at), MADV_POPULATE_WRITE) == 0)
-          continue;
-        // Out of memory: the loader fails at its next frame. Any other failure (a kernel
-        // without the call) leaves the pages to fault in as they are written.
-        if (errno == ENOMEM) error->store(errno, std::memory_order_relaxed);
-        return;
+    populater_ = std::jthread([block, ahead = ahead_, frameBytes = frameBytes_,
+                               page = pageSize()](std::stop_token stop) {
+      for (std::size_t done = 0; done < block->frames && !stop.stop_requested();) {
+        std::size_t target;
+        {
+          std::unique_lock lock(ahead->mutex);
+          // Until the loader comes near. A stop request ends the wait too, whatever the
+          // condition says: the loops test for the request themselves.
+          ahead->moved.wait(lock, stop,
+                            [&] { return ahead->handedOut + FRAME_BLOCKS_POPULATE_AHEAD > done; });
+          target = std::min(block->frames, ahead->handedOut + FRAME_BLOCKS_POPULATE_AHEAD);
+        }
+        // One frame per call, so that a stop request is seen soon.
+        for (; done < target && !stop.stop_requested(); ++done) {
+          const std::size_t from = done * frameBytes / page * page;
+          const std::size_t to = std::min(roundUp((done + 1) * frameBytes, page), block->length);
+          if (madvise(block->base + from, to - from, MADV_POPULATE_WRITE) == 0) continue;
+          // Out of memory: the loader fails at its next frame. Any other failure (a kernel
+          // without the call) leaves the pages to fault in as they are written.
+          if (errno == ENOMEM) {
+            std::lock_guard lock(ahead->mutex);
+            ahead->error = ENOMEM;
+          }
+          return;
+        }
       }
     });
   } catch (const std::system_error&) {
@@ -83,12 +114,17 @@ core::Result<void> FrameBlocks::newBlock() {
 
 core::Result<FramePixels> FrameBlocks::Next() {
   if (frames_ >= maxFrames_) return core::Fail("No frames left to hand out");
-  if (const int err = populateError_->load(std::memory_order_relaxed))
-    return core::Fail(std::string("Cannot get frame memory: ") + strerror(err));
   if (!block_ || inBlock_ == block_->frames) TRY(newBlock());
   FramePixels pixels(block_, block_->base + inBlock_ * frameBytes_, frameBytes_);
   ++inBlock_;
   ++frames_;
+  {
+    std::lock_guard lock(ahead_->mutex);
+    if (ahead_->error)
+      return core::Fail(std::string("Cannot get frame memory: ") + strerror(ahead_->error));
+    ahead_->handedOut = inBlock_;
+  }
+  ahead_->moved.notify_one();
   return pixels;
 }
 

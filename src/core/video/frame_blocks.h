@@ -6,16 +6,17 @@
 //
 // Memory fresh from the system costs the kernel work of a page fault per 4 KiB page on first
 // touch: for a whole cinema about as much time as decoding it. A thread of the block's own
-// therefore makes its pages present in large steps (MADV_POPULATE_WRITE, the same kernel
-// work without a fault per page) while the loader decodes and writes behind it, so the
-// kernel work runs beside the decoding instead of in its way. Transparent huge pages would
+// therefore makes the pages of the next few frames present (MADV_POPULATE_WRITE, the same
+// kernel work without a fault per page), keeping a few frames ahead of the loader, so the
+// kernel work runs beside the decoding, in the time the decoder's threads leave idle,
+// instead of in its way; running further ahead only takes processor time from the decoder
+// while it is busy. Transparent huge pages would
 // need 512 times fewer faults, but on a virtual machine that hands free memory back to its
 // host (free page reporting), huge pages come from exactly that memory and their first touch
 // waits for the host: 0.1 s for a cinema in one run, 2 s a few seconds later. The cinema
 // benchmark shows both.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -26,9 +27,8 @@
 
 namespace video {
 
-// Frames made present per system call of the populating thread; it looks for a stop
-// request between two calls.
-constexpr std::size_t FRAME_BLOCKS_POPULATE_FRAMES = 8;
+// Frames whose pages are made present ahead of the last frame handed out.
+constexpr std::size_t FRAME_BLOCKS_POPULATE_AHEAD = 8;
 // Frames per block when the count is unknown, or beyond the count that was announced.
 constexpr std::size_t FRAME_BLOCKS_CHUNK_FRAMES = 64;
 
@@ -51,6 +51,7 @@ class FrameBlocks {
 
  private:
   struct Block;
+  struct Ahead;
   [[nodiscard]] core::Result<void> newBlock();
   void stopPopulating();
 
@@ -60,9 +61,8 @@ class FrameBlocks {
   std::size_t frames_ = 0;        // frames handed out
   std::shared_ptr<Block> block_;  // the block being filled
   std::size_t inBlock_ = 0;       // frames handed out of it
-  // errno of a failed population (the system is out of memory), 0 while none failed.
-  std::shared_ptr<std::atomic<int>> populateError_ = std::make_shared<std::atomic<int>>(0);
-  std::jthread populater_;  // makes the pages of block_ present
+  std::shared_ptr<Ahead> ahead_;  // what the populating thread and the loader share
+  std::jthread populater_;        // makes the pages of block_ present
 };
 
 }  // namespace video

@@ -77,6 +77,21 @@ TEST(CinemaGeometry, ZoomIntoAnEmptyRectangleStaysFinite) {
 
 // ---- The pair with its loader ---------------------------------------------------------------
 
+// A 64 × 48 video context on SDL's dummy driver, drawing in two bands.
+std::unique_ptr<video::Context> openVideo() {
+  config::Config cfg;
+  cfg.XRes = 64;
+  cfg.YRes = 48;
+  cfg.Framerate = 1000;
+  cfg.NumCPU = 2;
+  auto res = video::Init(cfg);
+  if (!res) {
+    ADD_FAILURE() << res.error().Message;
+    return nullptr;
+  }
+  return std::move(*res);
+}
+
 // A named pipe fed from a thread: a load from it lasts as long as the test wants.
 class PipeFeeder {
  public:
@@ -138,14 +153,8 @@ class CinemaPairThreads : public testing::Test {
   }
 
   void start() {
-    config::Config cfg;
-    cfg.XRes = 64;
-    cfg.YRes = 48;
-    cfg.Framerate = 1000;
-    cfg.NumCPU = 2;
-    auto res = video::Init(cfg);
-    ASSERT_TRUE(res) << res.error().Message;
-    ctx = std::move(*res);
+    ctx = openVideo();
+    ASSERT_NE(ctx, nullptr);
   }
 
   video::AnimagePair& pair() { return *ctx->cinemasPair; }
@@ -310,7 +319,14 @@ TEST_F(CinemaPairThreads, EndingTheScreenDuringALoad) {
       case End::Destroy:  // a failure ends the program without Drop
         break;
     }
+    SDL_Window* window = end == End::Destroy ? ctx->window : nullptr;
+    SDL_Renderer* renderer = end == End::Destroy ? ctx->renderer : nullptr;
+    SDL_Texture* screen = end == End::Destroy ? ctx->screen : nullptr;
     ctx.reset();
+    // What the process's end would take with it.
+    if (screen) SDL_DestroyTexture(screen);
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
     EXPECT_EQ(done.TryTake(), true);
     EXPECT_EQ(done.TryTake(), std::nullopt);
   }
@@ -364,17 +380,11 @@ class CinemaDrawing : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    config::Config cfg;
-    cfg.XRes = 64;
-    cfg.YRes = 48;
-    cfg.Framerate = 1000;
-    cfg.NumCPU = 2;
-    auto res = video::Init(cfg);
-    ASSERT_TRUE(res) << res.error().Message;
-    ctx = std::move(*res);
+    ctx = openVideo();
+    ASSERT_NE(ctx, nullptr);
   }
   void TearDown() override {
-    ctx->Drop();
+    if (ctx) ctx->Drop();
     ctx.reset();
     SDL_Quit();
   }

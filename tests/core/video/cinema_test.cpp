@@ -44,6 +44,14 @@ class Cinema : public testing::Test {
 
   static std::string path(const std::string& name) { return (dir->Path() / name).string(); }
 
+  // The animage of a load that is expected to succeed.
+  static std::unique_ptr<video::Animage> loaded(const std::string& name) {
+    auto a = std::make_unique<video::Animage>();
+    auto res = video::loadFromVideo(*a, path(name), PLENTY);
+    if (!res) ADD_FAILURE() << name << ": " << res.error().Message;
+    return a;
+  }
+
   // The blue byte of the first pixel of each frame.
   static std::vector<int> blues(const video::Animage& a) {
     std::vector<int> b;
@@ -58,7 +66,7 @@ std::unique_ptr<testsupport::TempDir> Cinema::dir;
 
 TEST_F(Cinema, EveryPictureInOrderWithTheHeldBackOnesAtTheEnd) {
   video::Animage a;
-  a.Run(3, 4, 5);
+  a.Run(3, 4, 5);  // a load starts afresh
   auto res = video::loadFromVideo(a, path("numbered.mp4"), PLENTY);
   ASSERT_TRUE(res) << res.error().Message;
   ASSERT_EQ(a.frames.size(), 50u);
@@ -85,11 +93,9 @@ TEST_F(Cinema, EveryPictureInOrderWithTheHeldBackOnesAtTheEnd) {
 }
 
 TEST_F(Cinema, PixelsAreBlueGreenRedAlpha) {
-  video::Animage a;
-  auto res = video::loadFromVideo(a, path("red.mp4"), PLENTY);
-  ASSERT_TRUE(res) << res.error().Message;
-  ASSERT_EQ(a.frames.size(), 3u);
-  const auto c = a.GetPixel(2, 8, 8);
+  auto a = loaded("red.mp4");
+  ASSERT_EQ(a->frames.size(), 3u);
+  const auto c = a->GetPixel(2, 8, 8);
   EXPECT_GE(c.R, 250);
   EXPECT_LE(c.G, 5);
   EXPECT_LE(c.B, 5);
@@ -97,30 +103,24 @@ TEST_F(Cinema, PixelsAreBlueGreenRedAlpha) {
 }
 
 TEST_F(Cinema, WithoutAnnouncedCountTheRateIsTheFrameRate) {
-  video::Animage a;
-  auto res = video::loadFromVideo(a, path("numbered.mkv"), PLENTY);
-  ASSERT_TRUE(res) << res.error().Message;
-  EXPECT_EQ(a.frames.size(), 50u);
-  EXPECT_DOUBLE_EQ(a.rate, 25);
+  auto a = loaded("numbered.mkv");
+  EXPECT_EQ(a->frames.size(), 50u);
+  EXPECT_DOUBLE_EQ(a->rate, 25);
 }
 
 TEST_F(Cinema, OnlyThePicturesOfTheVideoStream) {
-  video::Animage a;
-  auto res = video::loadFromVideo(a, path("sound_first.mp4"), PLENTY);
-  ASSERT_TRUE(res) << res.error().Message;
-  EXPECT_EQ(a.frames.size(), 10u);
-  EXPECT_EQ(a.W0(), 16);
-  EXPECT_DOUBLE_EQ(a.rate, 1);
+  auto a = loaded("sound_first.mp4");
+  EXPECT_EQ(a->frames.size(), 10u);
+  EXPECT_EQ(a->W0(), 16);
+  EXPECT_DOUBLE_EQ(a->rate, 1);
 }
 
 // A file cut short inside its pictures gives the pictures before the cut.
 TEST_F(Cinema, TruncatedStreamKeepsThePicturesBeforeTheCut) {
-  video::Animage a;
-  auto res = video::loadFromVideo(a, path("truncated.mkv"), PLENTY);
-  ASSERT_TRUE(res) << res.error().Message;
-  ASSERT_GT(a.frames.size(), 0u);
-  ASSERT_LT(a.frames.size(), 50u);
-  const auto b = blues(a);
+  auto a = loaded("truncated.mkv");
+  ASSERT_GT(a->frames.size(), 0u);
+  ASSERT_LT(a->frames.size(), 50u);
+  const auto b = blues(*a);
   for (std::size_t n = 0; n < b.size(); ++n) EXPECT_NEAR(b[n], 4 * n * 255 / 219.0, 2) << n;
 }
 
