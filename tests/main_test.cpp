@@ -1,6 +1,8 @@
 // The program as a whole: its one error line on standard output and its exit status.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "support/engine.h"
+#include "support/verse_fixture.h"
 
 namespace {
 
@@ -49,7 +52,8 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
       {R"({"Framerate":60,"VSync":"on"})",
        "Error: Cannot load settings: Cannot decode 'config.json': Cannot unmarshal json data: ",
        false},
-      {"{", "Error: Cannot load settings: Cannot decode 'config.json': Cannot unmarshal json data: ",
+      {"{",
+       "Error: Cannot load settings: Cannot decode 'config.json': Cannot unmarshal json data: ",
        false},
       {R"({"XRes":64,"YRes":48})",
        "Error: Cannot init Context: Cannot init Video context: Invalid setting Framerate: 0 (it "
@@ -81,13 +85,62 @@ TEST(Program, StartupFailuresPrintOneErrorLineAndExit1) {
   }
 }
 
-TEST(Program, StartsTheDispatcherOnAHeadlessEngine) {
+// Starts the program in `dir` and lets it run for `ms` milliseconds: whether it was still
+// running then (it is killed), and what it printed.
+struct Lasting {
+  bool running;
+  std::string out;
+};
+
+Lasting runFor(const std::filesystem::path& dir, int ms) {
+  int fds[2];
+  if (pipe(fds) != 0) return {false, std::strerror(errno)};
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(fds[1], STDOUT_FILENO);
+    close(fds[0]);
+    close(fds[1]);
+    if (chdir(dir.c_str()) == 0) execl(ORL_BINARY, ORL_BINARY, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  bool running = true;
+  for (int waited = 0; running && waited < ms; waited += 10) {
+    usleep(10000);
+    running = waitpid(pid, nullptr, WNOHANG) == 0;
+  }
+  if (running) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+  }
+  std::string out;
+  char buf[256];
+  while (true) {
+    ssize_t n = read(fds[0], buf, sizeof buf);
+    if (n <= 0) break;
+    out.append(buf, static_cast<std::size_t>(n));
+  }
+  close(fds[0]);
+  return {running, out};
+}
+
+TEST(Program, StartsWithTheIntro) {
   testsupport::TempDir dir(false);
   testsupport::WriteEngineFiles(dir, runnable);
+  // The dispatcher reaches the intro, which needs its texts.
   Outcome o = runIn(dir.Path());
-  // The engine starts, loads its fonts and the chosen verse, and asks for the first screen.
-  EXPECT_EQ(o.out, "Error: Cannot play: Unknown play: 'INTRO'\n");
+  EXPECT_EQ(o.out, std::string("Error: Cannot play: Play 'INTRO' error: Cannot load locales from "
+                               "'langs/eng/intro.json': Cannot read json: ") +
+                       std::strerror(ENOENT) + "\n");
   EXPECT_EQ(o.status, 1);
+
+  // With them and its two logos it runs on, silently, until it is stopped.
+  dir.Write("langs/eng/intro.json", R"({"quote":"Q"})");
+  testsupport::WritePng(dir.Path() / "animages/intro/orlevanth.png", 4, 4);
+  testsupport::WritePng(dir.Path() / "animages/intro/tovameremin.png", 4, 4);
+  Lasting r = runFor(dir.Path(), 1000);
+  EXPECT_TRUE(r.running);
+  EXPECT_EQ(r.out, "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // video, input, audio, time and language.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -94,6 +95,16 @@ class Context {
   }
   void SetMusicsVolumes(int volThis, int volThat) { audio->SetMusicsVolumes(volThis, volThat); }
   void FlipMusics() { audio->FlipMusics(); }
+
+  // Cinemas: the pair of the current and the next cinema.
+  void LoadRunCinemaAsync(const std::string& path, Handover<bool> done) {
+    video->LoadRunCinemaAsync(path, std::move(done));
+  }
+  void FlipCinemas() { video->FlipCinemas(); }
+  void DrawCinemaSingle() { video->DrawCinemaSingle(); }
+  void DrawCinemaTransit(double lambda, std::array<int, 2> rectCenter, int rectWidth) {
+    video->DrawCinemaTransit(lambda, rectCenter, rectWidth);
+  }
 
   // Text: fonts by slot, text images kept by their maker, and one-call drawing.
   [[nodiscard]] Result<void> LoadFont(const std::string& fname, int size);

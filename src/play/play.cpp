@@ -1,12 +1,21 @@
 #include "play/play.h"
 
+#include "play/credits/credits.h"
 #include "play/font.h"
+#include "play/intro/intro.h"
+#include "play/meta/meta.h"
 
 namespace play {
 namespace {
 
 // The screens the engine has; a play joins this table when its screen exists.
-PlayTable playTable() { return {}; }
+PlayTable playTable() {
+  return {
+      {PLAY_INTRO, intro::Play},
+      {PLAY_META, meta::Play},
+      {PLAY_CREDITS, credits::Play},
+  };
+}
 
 void prePlay(States& st) { st.Local.reset(); }
 

@@ -12,6 +12,12 @@
 
 namespace play {
 
+// The names of the engine's plays.
+inline constexpr char PLAY_INTRO[] = "INTRO";
+inline constexpr char PLAY_META[] = "META";
+inline constexpr char PLAY_VERSE[] = "VERSE";
+inline constexpr char PLAY_CREDITS[] = "CREDITS";
+
 // A play owns the frame loop while it runs; before returning it names its successor in
 // st.Control->NextPlay or sets st.Control->Terminate.
 using PlayFn = std::function<core::Result<void>(core::Context&, States&)>;

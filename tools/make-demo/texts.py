@@ -137,7 +137,7 @@ the demo game
 THE KEEPER'S LIGHT
 a verse of eight places on three circles
 
-A QUIET GARDEN
+THE QUIET GARDEN
 a verse of two places
 
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/video/frame_pixels.h"
 #include "core/video/pixel.h"
 
 namespace video {
@@ -17,7 +18,7 @@ namespace video {
 struct Frame {
   int width = 0;
   int height = 0;
-  std::vector<std::uint8_t> pixels;
+  FramePixels pixels;
 };
 
 struct Animage {

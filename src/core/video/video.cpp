@@ -96,6 +96,7 @@ void Context::Sync(std::int64_t ticks) {
   const std::int64_t interval = 1000 / framerate;
   if (ticks < lastsynctick + interval) return;
   for (auto& a : animages) a->sync(ticks);
+  cinemasPair->sync(ticks);
   // A failed presentation is not counted; the pacing goes on as if it had happened.
   (void)show();
   UnlockDraw();
@@ -120,7 +121,10 @@ core::Result<void> Context::show() {
   return {};
 }
 
-void Context::Clean() { cleanAnimages(); }
+void Context::Clean() {
+  cleanAnimages();
+  cinemasPair->cleanBoth();
+}
 
 void Context::cleanAnimages() {
   for (auto& a : animages) a->destroy();
@@ -128,6 +132,7 @@ void Context::cleanAnimages() {
 }
 
 void Context::Drop() {
+  cinemasPair->cleanBoth();
   bands.reset();
   closeFonts(*this);
   TTF_Quit();

@@ -6,6 +6,7 @@
 // the screen centre.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,7 +14,9 @@
 
 #include "core/config.h"
 #include "core/error.h"
+#include "core/handover.h"
 #include "core/video/animage.h"
+#include "core/video/animage_pair.h"
 #include "core/video/bands.h"
 #include "core/video/pixel.h"
 
@@ -47,9 +50,12 @@ struct Context {
   // one keep the object alive; Clean releases its pixels, so after it the animage has no
   // frames and draws nothing.
   std::vector<std::shared_ptr<Animage>> animages;
-  std::vector<TTF_Font*> fonts;   // open fonts, addressed by their index (a Font slot)
-  int numshows = 0;               // frames presented since Init
-  double fps = 0;                 // average presented frames per second since the clock started
+  // The two cinema slots, empty from the start; a cinema loads into the idle one in the
+  // background while the current one plays.
+  std::unique_ptr<AnimagePair> cinemasPair = std::make_unique<AnimagePair>();
+  std::vector<TTF_Font*> fonts;  // open fonts, addressed by their index (a Font slot)
+  int numshows = 0;              // frames presented since Init
+  double fps = 0;                // average presented frames per second since the clock started
   // Worker threads for the bands of scaled drawing, numcpu − 1 of them (the drawing thread
   // takes a band too); made by Init, joined by Drop. Without it bands run one by one.
   std::unique_ptr<Bands> bands;
@@ -88,15 +94,34 @@ struct Context {
   void DrawCircle(int x, int y, int r, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
                   std::uint8_t alpha);
 
+  // Cinemas. Loads the video at `cpath` into the idle slot in the background, looping for
+  // ever from engine tick 0; `sem` receives true once when the load has ended, whatever
+  // came of it (a failed load leaves the slot empty).
+  void LoadRunCinemaAsync(const std::string& cpath, core::Handover<bool> sem);
+  // The loaded cinema becomes current and the previous one is released; skipped while a
+  // load runs.
+  void FlipCinemas();
+  // The current cinema, opaque, as large as fits the screen and centred.
+  void DrawCinemaSingle();
+  // The change from the current cinema to the loaded one at progress lambda (0 … 1): the
+  // loaded cinema grows out of the rectangle of the current one centred at rectCenter (the
+  // current cinema's own pixels, origin at its top-left) and rectWidth wide, both fading;
+  // with a negative rectWidth a plain cross-fade. The current cinema alone while the other
+  // one is not ready.
+  void DrawCinemaTransit(double lambda, std::array<int, 2> rectCenter, int rectWidth);
+  // `cinema` fitted to the screen and centred with opacity alpha; nothing unless ready.
+  void drawCinemaSingleAlpha(const Animage* cinema, int alpha);
+
   // The screen buffer as a drawing destination.
   Canvas canvas() { return Canvas{pixels.data(), width, height}; }
 
-  // Releases what a screen loaded.
+  // Releases what a screen loaded: the registered animages, and both cinemas after a
+  // running cinema load has been stopped.
   void Clean();
   // Releases the pixels of every registered animage and empties the registry.
   void cleanAnimages();
-  // Joins the band workers; releases fonts, the image and font libraries, the texture,
-  // the renderer and the window.
+  // Stops a running cinema load and releases both cinemas; joins the band workers;
+  // releases fonts, the image and font libraries, the texture, the renderer and the window.
   void Drop();
 
   [[nodiscard]] core::Result<void> show();
