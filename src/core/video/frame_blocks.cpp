@@ -114,14 +114,17 @@ core::Result<void> FrameBlocks::newBlock() {
 
 core::Result<FramePixels> FrameBlocks::Next() {
   if (frames_ >= maxFrames_) return core::Fail("No frames left to hand out");
+  {
+    std::lock_guard lock(ahead_->mutex);
+    if (ahead_->error)
+      return core::Fail(std::string("Cannot get frame memory: ") + strerror(ahead_->error));
+  }
   if (!block_ || inBlock_ == block_->frames) TRY(newBlock());
   FramePixels pixels(block_, block_->base + inBlock_ * frameBytes_, frameBytes_);
   ++inBlock_;
   ++frames_;
   {
     std::lock_guard lock(ahead_->mutex);
-    if (ahead_->error)
-      return core::Fail(std::string("Cannot get frame memory: ") + strerror(ahead_->error));
     ahead_->handedOut = inBlock_;
   }
   ahead_->moved.notify_one();
