@@ -69,7 +69,9 @@ TEST_F(Text, NothingToDraw) {
     EXPECT_EQ(engine->DrawStrWrapped(c.font, c.str, 100, 0, 0, false, 255, 255, 255, 200),
               (std::pair<int, int>{0, 0}))
         << c.name;
-    if (!c.locked) EXPECT_FALSE(engine->MakeStrImage(c.font, c.str, false, 0, 1, 2, 3).image) << c.name;
+    if (!c.locked) {
+      EXPECT_FALSE(engine->MakeStrImage(c.font, c.str, false, 0, 1, 2, 3).image) << c.name;
+    }
   }
   engine->video->drawlock = true;
   auto t = engine->MakeStrImage(play::HOVER, "text", false, 0, 1, 2, 3);
