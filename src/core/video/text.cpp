@@ -10,6 +10,14 @@
 
 namespace video {
 
+namespace {
+
+bool validFont(const Context& ctx, Font font) {
+  return font >= 0 && font < static_cast<int>(ctx.fonts.size());
+}
+
+}  // namespace
+
 core::Result<void> LoadFont(Context& ctx, const std::string& fname, int size) {
   TTF_Font* font = TTF_OpenFont(("fonts/" + fname).c_str(), size);
   if (!font) return core::Fail(TTF_GetError());
@@ -18,7 +26,7 @@ core::Result<void> LoadFont(Context& ctx, const std::string& fname, int size) {
 }
 
 int FontHeight(const Context& ctx, Font font) {
-  if (font < 0 || font >= static_cast<int>(ctx.fonts.size())) return 0;
+  if (!validFont(ctx, font)) return 0;
   return TTF_FontHeight(ctx.fonts[static_cast<std::size_t>(font)]);
 }
 
@@ -28,10 +36,6 @@ void closeFonts(Context& ctx) {
 }
 
 namespace {
-
-bool validFont(const Context& ctx, Font font) {
-  return font >= 0 && font < static_cast<int>(ctx.fonts.size());
-}
 
 // Box, then glyphs, at buffer position (x, y).
 void drawStrImage(Context& ctx, const Animage& txtimg, int x, int y, std::uint8_t shade) {

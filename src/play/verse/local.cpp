@@ -1,7 +1,6 @@
 #include "play/verse/local.h"
 
-#include <dirent.h>
-
+#include "core/dir.h"
 #include "core/low.h"
 
 namespace verse {
@@ -37,9 +36,7 @@ void Local::clearVerseState() {
 core::Result<void> Local::loadVerseState() {
   if (!Verse) return core::Fail("Verse hasn't been loaded.");
   const std::string dir = stateDir(*Verse);
-  if (DIR* d = ::opendir(dir.c_str())) {
-    ::closedir(d);
-  } else {
+  if (!core::Dir::Open(dir)) {
     // A new game: its state is saved at once and then read back like any other.
     TRY_PREFIX(resetVerseState(), "Cannot reset verse state: ");
     TRY_PREFIX(saveVerseState(), "Cannot save initial state: ");
